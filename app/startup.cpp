@@ -1,10 +1,64 @@
 #include "app/startup.h"
 
+#include "app/brindelpicture.h"
+#include "app/tecran.h"
+#include "app/tlogo.h"
+#include "platform/ioerror.h"
+#include "platform/modals.h"
+#include "settings/defaultfiles.h"
+#include "settings/languagefiles.h"
+#include "settings/programdir.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+#include <memory>
+
+namespace {
+
+// Makes sure brindel.sav is there (recreated from the built-in defaults when missing) and
+// runs the start-up step. False, after one message naming the directory, when the program
+// directory cannot hold its settings.
+bool prepareSettings()
+{
+    try {
+        recreateIfMissing(QStringLiteral("brindel.sav"), settingsFile());
+        lireDemarrage();
+        return true;
+    } catch (const IoError &error) {
+        showError(nullptr,
+                  QCoreApplication::translate("demarrage",
+                                              "Brindel ne peut pas utiliser son répertoire %1 "
+                                              "pour ses réglages :\n%2")
+                      .arg(QDir::toNativeSeparators(programDirectory()), error.message()));
+        return false;
+    }
+}
+
+} // namespace
 
 int runBrindel(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    if (!prepareSettings())
+        return 1;
+
+    auto splash = std::make_unique<Tlogo>();
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
     QApplication::setApplicationName(QStringLiteral("Brindel"));
-    return 0;
+    QApplication::setWindowIcon(QIcon(brindelPicture(QSize(400, 300)).copy(24, 84, 140, 140)));
+    Tecran tecran;
+    // The dialogs that live for the whole run are created here, in their fixed order, by
+    // the features that own them.
+    splash.reset();
+    tecran.show();
+
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && !arguments.at(1).isEmpty())
+        tecran.ouvredocument(arguments.at(1));
+    return QApplication::exec();
 }

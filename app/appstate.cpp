@@ -1,0 +1,7 @@
+#include "app/appstate.h"
+
+AppState &appState()
+{
+    static AppState state;
+    return state;
+}

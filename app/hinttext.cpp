@@ -1,0 +1,9 @@
+#include "app/hinttext.h"
+
+Hint splitHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return {hint, hint};
+    return {hint.left(bar), hint.mid(bar + 1)};
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QMenu;
+class QWidget;
+
+// What an editor window asks of the main window that holds it: the shared status bar and
+// save button, and the main window's own commands that the editor's menus repeat.
+class EditorHost
+{
+public:
+    virtual ~EditorHost() = default;
+
+    // Status bar panels 1 (line and column) and 4 (text length).
+    virtual void setStatusPanel(int panel, const QString &text) = 0;
+    virtual void setSaveButtonEnabled(bool enabled) = 0;
+
+    virtual void openFileCommand() = 0;
+    virtual void quitCommand() = 0;
+    virtual void tileHorizontalCommand() = 0;
+    virtual void tileVerticalCommand() = 0;
+    virtual void cascadeCommand() = 0;
+    virtual void arrangeIconsCommand() = 0;
+    virtual void closeAllCommand() = 0;
+    virtual void visitSiteCommand() = 0;
+    virtual void writeMailCommand() = 0;
+    virtual void aboutCommand(QWidget *owner) = 0;
+
+    // Appends the list of open editor windows to a window menu about to open.
+    virtual void fillWindowList(QMenu *menu) = 0;
+};
