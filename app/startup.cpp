@@ -15,11 +15,6 @@
 
 #include <memory>
 
-namespace {
-
-// Makes sure brindel.sav is there (recreated from the built-in defaults when missing) and
-// runs the start-up step. False, after one message naming the directory, when the program
-// directory cannot hold its settings.
 bool prepareSettings()
 {
     try {
@@ -36,7 +31,11 @@ bool prepareSettings()
     }
 }
 
-} // namespace
+void openCommandLineFile(Tecran &tecran, const QStringList &arguments)
+{
+    if (arguments.size() > 1 && !arguments.at(1).isEmpty())
+        tecran.ouvredocument(arguments.at(1));
+}
 
 int runBrindel(int argc, char **argv)
 {
@@ -57,8 +56,6 @@ int runBrindel(int argc, char **argv)
     splash.reset();
     tecran.show();
 
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1 && !arguments.at(1).isEmpty())
-        tecran.ouvredocument(arguments.at(1));
+    openCommandLineFile(tecran, QApplication::arguments());
     return QApplication::exec();
 }

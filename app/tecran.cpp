@@ -114,7 +114,12 @@ Tecran::Tecran(QWidget *parent) : QMainWindow(parent)
     }
 }
 
-Tecran::~Tecran() = default;
+Tecran::~Tecran()
+{
+    // Editor windows go first, while the main window they report to is still whole.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    qDeleteAll(m_mdi->subWindowList());
+}
 
 QAction *Tecran::addAction(QMenu *menu, const QString &name, const QString &caption,
                            const QKeySequence &shortcut)
