@@ -2,7 +2,7 @@
 """Writes data/aide/balise.htm, the tag reference opened by the editor's "Aide" on a selected tag.
 
 The page has one anchor per element the code analyzer knows (its paired and empty element
-lists, plus "dt"), named after the element in lower case, with a French description, how the
+lists), named after the element in lower case, with a French description, how the
 element is closed, the attributes the analyzer accepts on it and a short example.
 
 The element lists and the element-to-attribute table below mirror the analyzer's dictionary;
@@ -25,14 +25,9 @@ button caption center address iframe legend comment fieldset frameset marquee no
 noscript object optgroup textarea""".split()
 
 # Empty elements: no closing tag; "</li>" and the like are unknown words to the analyzer.
+# "dt" stands beside "dd".
 EMPTY = """br li col dd hr img wbr area base meta bgsound colgroup embed input isindex label link
-option param frame basefont""".split()
-
-# Whether the analyzer counts "dt" among its empty elements, beside "dd".
-DT_IS_EMPTY = False
-
-# Attribute words that the analyzer recognizes besides its prefix list (such as "style").
-EXTRA_RECOGNIZED = set()
+option param frame basefont dt""".split()
 
 # Recognized attribute words (the analyzer's prefixes, without "=").
 RECOGNIZED = set("""abbr accept-charset accept accesskey action align alink alt archive axis
@@ -43,9 +38,9 @@ frameborder headers height hidden href hreflang hspace http-equiv id ismap label
 longdesc loop marginheight marginwidth maxlength media method multiple name nohref noresize noshade
 nowrap object olink onblur onclick ondbleclick onfocus onkeydown onkeypress onkeyup onload
 onmousedown onmousemove onmouseout onmouseover onmouseup onreset onsubmit onunload profile prompt
-readonly rel rev rows rowspan rules scope scrollamount scrolldelay scrolling selected shape size
-span src standby start summary tabindex target text title type usemap valign value valuetype
-version vlink vspace width""".split()) | EXTRA_RECOGNIZED
+readonly rel rev rows rowspan rules scheme scope scrollamount scrolldelay scrolling selected shape
+size span src standby start style summary tabindex target text title type usemap valign value
+valuetype version vlink vspace width""".split())
 
 # Attributes recognized only with a value: a bare NOWRAP is an unknown word, NOWRAP="nowrap" is fine.
 NEED_VALUE = set("checked compact declare defer disabled ismap multiple nohref nowrap readonly selected".split())
@@ -243,7 +238,9 @@ ELEMENTS = {
             "Html &gt; Image &gt; Statique (F10), Html &gt; Image &gt; Réactive et les boutons "
             "image de la barre d'outils"),
     "input": ("Champ de formulaire ; TYPE en donne la sorte : TEXT, PASSWORD, CHECKBOX, RADIO, "
-              "HIDDEN, SUBMIT, RESET, IMAGE.", '<INPUT TYPE="TEXT" NAME="nom" SIZE="20">',
+              "HIDDEN, SUBMIT, RESET, IMAGE. SRC, qu'écrit Image Valider pour TYPE=\"IMAGE\", "
+              "n'est pas permis par l'analyseur (code 3).",
+              '<INPUT TYPE="TEXT" NAME="nom" SIZE="20">',
               "Html &gt; Formulaires (Case texte, Mot de passe, Case à cocher, Bouton radio, "
               "Entrée cachée, Bouton Valider, Bouton Annuler, Image Valider)"),
     "ins": ("Texte ajouté lors d'une révision, en général souligné.", "<INS>nouveau texte</INS>", ""),
@@ -314,7 +311,8 @@ ELEMENTS = {
                "Html &gt; Formulaires &gt; Menu déroulant"),
     "small": ("Texte un peu plus petit que le texte qui l'entoure.", "<SMALL>petit</SMALL>",
               "Html &gt; Style &gt; Petit"),
-    "span": ("Portion de texte sans effet propre, à laquelle on applique un style (CLASS, ID).",
+    "span": ("Portion de texte sans effet propre, à laquelle on applique un style avec CLASS ou "
+             "ID. La commande Span insère STYLE=\"\", que l'analyseur refuse dans SPAN (code 3).",
              '<SPAN CLASS="note">remarque</SPAN>', "Html &gt; Feuille de style &gt; Span"),
     "strike": ("Texte barré (ancienne forme de S).", "<STRIKE>barré</STRIKE>", ""),
     "strong": ("Texte fortement mis en valeur, en général en gras.", "<STRONG>très important</STRONG>",
@@ -324,7 +322,8 @@ ELEMENTS = {
     "sub": ("Texte en indice.", "H<SUB>2</SUB>O", "Html &gt; Style &gt; Indice"),
     "sup": ("Texte en exposant.", "m<SUP>2</SUP>", "Html &gt; Style &gt; Exposant"),
     "table": ("Tableau : lignes TR, cellules TD et TH. BORDER donne l'épaisseur du cadre, "
-              "CELLPADDING la marge dans les cellules, CELLSPACING l'espace entre elles.",
+              "CELLPADDING la marge dans les cellules, CELLSPACING l'espace entre elles. HEIGHT, "
+              "que l'assistant Tableau peut écrire, n'est pas permis par l'analyseur (code 3).",
               '<TABLE BORDER="1" WIDTH="60%">...</TABLE>',
               "Html &gt; Tableau &gt; Tableau (F9) et Html &gt; Tableau &gt; &lt;TABLE&gt;"),
     "tbody": ("Corps d'un tableau : le groupe de lignes principal.", '<TBODY ALIGN="center">...</TBODY>', ""),
@@ -358,7 +357,7 @@ ELEMENTS = {
 
 
 def known_elements():
-    names = set(PAIRED) | set(EMPTY) | {"dt"}
+    names = set(PAIRED) | set(EMPTY)
     missing = names - set(ELEMENTS)
     extra = set(ELEMENTS) - names
     if missing or extra:
@@ -371,9 +370,6 @@ def closing_text(name):
     up = name.upper()
     if name in PAIRED:
         return "obligatoire, chaque &lt;%s&gt; se ferme par &lt;/%s&gt;." % (up, up)
-    if name == "dt" and not DT_IS_EMPTY:
-        return ("&lt;DT&gt; n'est dans aucune des deux listes d'éléments de l'analyseur, qui le "
-                "signale comme mot inconnu (code 2) ; à éviter dans les pages à analyser.")
     return ("aucune, c'est un élément vide. L'analyseur ne connaît pas "
             "&lt;/%s&gt; et le signale comme mot inconnu (code 2)." % up)
 
