@@ -1,0 +1,266 @@
+#include "platform/documentfile.h"
+#include "platform/ioerror.h"
+#include "tests/support/tempprogramdir.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+static void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace
+{
+
+class DocumentFile : public ::testing::Test
+{
+protected:
+    TempProgramDir dir{false};
+
+    QString write(const QByteArray &bytes, const QString &name = "page.htm")
+    {
+        dir.writeBytes(name, bytes);
+        return dir.file(name);
+    }
+    QByteArray content(const QString &name = "page.htm") const { return dir.readBytes(name); }
+
+    // Loads the bytes from a file and saves the document back to the same file.
+    QByteArray roundTrip(const QByteArray &bytes)
+    {
+        const QString path = write(bytes);
+        const LoadedDocument loaded = loadDocument(path);
+        saveDocument(path, loaded.text, loaded.format);
+        return content();
+    }
+
+    // The message of the IoError that `action` throws; empty when it throws none.
+    static QString failure(const std::function<void()> &action)
+    {
+        try {
+            action();
+        } catch (const IoError &error) {
+            return error.message();
+        }
+        return QString();
+    }
+};
+
+QByteArray everyByteBut(std::initializer_list<int> left)
+{
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b) {
+        if (std::find(left.begin(), left.end(), b) == left.end())
+            bytes.append(char(b));
+    }
+    return bytes;
+}
+
+TEST_F(DocumentFile, EveryByteValueOfAWindows1252DocumentComesBackUnchanged)
+{
+    // CR and LF are line ends: keep them together so the file has one line-end style. NUL
+    // marks a binary file near the start, so it stands after the sniffed head.
+    const QByteArray noNul = everyByteBut({0, 10, 13}) + "\r\n";
+    const QByteArray withNul = QByteArray(kBinarySniffSize, 'x') + "\r\n" + everyByteBut({10, 13});
+    for (const QByteArray &bytes : {noNul, withNul}) {
+        const LoadedDocument loaded = decodeDocument(bytes);
+        EXPECT_EQ(loaded.format, (DocumentFormat{Encoding::Windows1252, LineEnd::CrLf, false}));
+        EXPECT_EQ(roundTrip(bytes), bytes);
+    }
+    EXPECT_EQ(decodeDocument(noNul).text.at(noNul.indexOf('\x80')), QChar(0x20AC));
+}
+
+TEST_F(DocumentFile, ChoosesUtf8OnlyForValidNonAsciiUtf8)
+{
+    const struct {
+        QByteArray bytes;
+        Encoding encoding;
+        QString text;
+    } cases[] = {
+        {"plain <b>ascii</b>", Encoding::Windows1252, "plain <b>ascii</b>"},
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", Encoding::Utf8,
+         QString("caf\u00E9 \u20AC ") + QChar(0xD83D) + QChar(0xDE00)},
+        {"caf\xE9", Encoding::Windows1252, "caf\u00E9"},
+        {"overlong \xC0\xAF", Encoding::Windows1252, "overlong \u00C0\u00AF"},
+        {"surrogate \xED\xA0\x80", Encoding::Windows1252, "surrogate \u00ED\u00A0\u20AC"},
+        {"beyond \xF4\x90\x80\x80", Encoding::Windows1252, "beyond \u00F4\u0090\u20AC\u20AC"},
+        {"cut \xC3", Encoding::Windows1252, "cut \u00C3"},
+        {"\xC3\xA9 then \xE9", Encoding::Windows1252, "\u00C3\u00A9 then \u00E9"},
+    };
+    for (const auto &k : cases) {
+        const LoadedDocument loaded = decodeDocument(k.bytes);
+        EXPECT_EQ(loaded.format.encoding, k.encoding) << k.bytes.toStdString();
+        EXPECT_EQ(loaded.text, k.text) << k.bytes.toStdString();
+        EXPECT_EQ(roundTrip(k.bytes), k.bytes) << k.bytes.toStdString();
+    }
+}
+
+TEST_F(DocumentFile, Utf8ByteOrderMarkIsKeptOrLeftOut)
+{
+    const QByteArray withBom("\xEF\xBB\xBFl\xC3\xA0\r\nbas");
+    const QByteArray withoutBom("l\xC3\xA0\r\nbas");
+    const LoadedDocument loaded = decodeDocument(withBom);
+    EXPECT_TRUE(loaded.format.bom);
+    EXPECT_EQ(loaded.text, "l\u00E0\nbas") << "the mark is not part of the text";
+    EXPECT_FALSE(decodeDocument(withoutBom).format.bom);
+    EXPECT_EQ(roundTrip(withBom), withBom);
+    EXPECT_EQ(roundTrip(withoutBom), withoutBom);
+}
+
+TEST_F(DocumentFile, KeepsItsLineEnds)
+{
+    const struct {
+        QByteArray bytes;
+        LineEnd lineEnd;
+        QByteArray saved;
+    } cases[] = {
+        {"a\r\nb\r\n", LineEnd::CrLf, "a\r\nb\r\n"},
+        {"a\nb\n", LineEnd::Lf, "a\nb\n"},
+        {"a\rb\r", LineEnd::Cr, "a\rb\r"},
+        {"no break", LineEnd::CrLf, "no break"},
+        {"a\nb\nc\r\nd", LineEnd::Lf, "a\nb\nc\nd"},       // most breaks are LF
+        {"a\rb\r\nc\nd\re", LineEnd::Cr, "a\rb\rc\rd\re"}, // most breaks are CR
+        {"a\nb\r\nc", LineEnd::Lf, "a\nb\nc"},             // a tie: the first one wins
+        {"a\r\nb\nc", LineEnd::CrLf, "a\r\nb\r\nc"},
+        {"\n\n\r\n", LineEnd::Lf, "\n\n\n"},
+    };
+    for (const auto &k : cases) {
+        const LoadedDocument loaded = decodeDocument(k.bytes);
+        EXPECT_EQ(loaded.format.lineEnd, k.lineEnd) << k.bytes.toStdString();
+        EXPECT_FALSE(loaded.text.contains('\r')) << k.bytes.toStdString();
+        EXPECT_EQ(roundTrip(k.bytes), k.saved) << k.bytes.toStdString();
+    }
+}
+
+TEST_F(DocumentFile, NewDocumentsUseCrLfAndAcceptAnyBreakInTheText)
+{
+    const DocumentFormat fresh;
+    EXPECT_EQ(encodeDocument(u"a\nb\r\nc\rd", fresh), QByteArray("a\r\nb\r\nc\r\nd"));
+    EXPECT_EQ(encodeDocument(u"a\r\nb", {Encoding::Utf8, LineEnd::Lf, false}), QByteArray("a\nb"));
+}
+
+TEST_F(DocumentFile, CharactersWithoutAByteBecomeNumericReferences)
+{
+    const QString text = QString("\u03A9 \u20AC \u00FC \u0153 ") + QChar(0xD83D) + QChar(0xDE00) +
+                         " " + QChar(0xDC00) + " \u2028";
+    EXPECT_EQ(encodeDocument(text, {}),
+              QByteArray("&#937; \x80 \xFC \x9C &#128512; &#56320; &#8232;"));
+    EXPECT_EQ(encodeDocument(text, {Encoding::Utf8, LineEnd::CrLf, false}),
+              QByteArray("\xCE\xA9 \xE2\x82\xAC \xC3\xBC \xC5\x93 \xF0\x9F\x98\x80 &#56320; "
+                         "\xE2\x80\xA8"))
+        << "UTF-8 holds everything but half a surrogate pair";
+}
+
+TEST_F(DocumentFile, SaveCreatesANewFileAndLeavesNoTemporaryFile)
+{
+    const QString path = dir.file("new.htm");
+    saveDocument(path, u"<HTML>\n</HTML>", DocumentFormat{});
+    EXPECT_EQ(content("new.htm"), QByteArray("<HTML>\r\n</HTML>"));
+    EXPECT_FALSE(QFileInfo::exists(temporarySavePath(path)));
+    EXPECT_EQ(QFileInfo(temporarySavePath(path)).absolutePath(), QFileInfo(path).absolutePath());
+}
+
+TEST_F(DocumentFile, FullDiskKeepsTheOldFileAndSaysWhy)
+{
+    if (!QFileInfo::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const QByteArray before("old text\r\n");
+    const QString path = write(before);
+    ASSERT_TRUE(QFile::link("/dev/full", temporarySavePath(path)));
+    const QString message = failure([&] { saveDocument(path, QString(200000, 'x'), {}); });
+    EXPECT_TRUE(message.contains(path)) << message.toStdString();
+    EXPECT_EQ(content(), before);
+}
+
+// Runs `body` without the rights that ignore file permissions: as an unprivileged user in a
+// child process when the tests run as root. Returns the body's result.
+bool withoutPrivileges(const std::function<bool()> &body)
+{
+    if (::geteuid() != 0)
+        return body();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        ::_exit(dropped && body() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(DocumentFile, ReadOnlyDirectoryKeepsTheOldFileAndSaysWhy)
+{
+    const QByteArray before("old text\r\n");
+    const QString path = write(before);
+    ::chmod(QFile::encodeName(path).constData(), 0666);
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0555);
+    const bool refused = withoutPrivileges([&] {
+        const QString message = failure([&] { saveDocument(path, u"new", {}); });
+        return message.contains(path);
+    });
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+    EXPECT_TRUE(refused) << "the save must fail with a message naming the document";
+    EXPECT_EQ(content(), before);
+    EXPECT_FALSE(QFileInfo::exists(temporarySavePath(path)));
+}
+
+TEST_F(DocumentFile, SaveKeepsPermissionsAndSymbolicLinks)
+{
+    const QString script = write("#!/bin/sh\n", "run.cgi");
+    ::chmod(QFile::encodeName(script).constData(), 0750);
+    saveDocument(script, u"#!/bin/sh\necho\n", {Encoding::Windows1252, LineEnd::Lf, false});
+    struct stat info {
+    };
+    ASSERT_EQ(::stat(QFile::encodeName(script).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0750u);
+
+    const QString target = write("old", "target.htm");
+    const QString link = dir.file("link.htm");
+    ASSERT_TRUE(QFile::link(target, link));
+    saveDocument(link, u"new", {});
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(content("target.htm"), QByteArray("new"));
+}
+
+TEST_F(DocumentFile, UnopenableFilesGiveAClearMessage)
+{
+    const QString binary = write(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), "image.htm");
+    const QString sparse = dir.file("huge.htm");
+    {
+        QFile file(sparse);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(kMaxDocumentSize + 1));
+    }
+    const QString fifo = dir.file("pipe.htm");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct {
+        QString path;
+        const char *says;
+    } cases[] = {
+        {dir.file("absent.htm"), "introuvable"}, {dir.path(), "répertoire"},
+        {binary, "n'est pas un fichier texte"},  {sparse, "trop volumineux"},
+        {fifo, "pas un fichier ordinaire"},
+    };
+    for (const auto &k : cases) {
+        const QString message = failure([&] { loadDocument(k.path); });
+        EXPECT_TRUE(message.contains(QString::fromUtf8(k.says))) << message.toStdString();
+        EXPECT_TRUE(message.contains(QFileInfo(k.path).fileName())) << message.toStdString();
+    }
+}
+
+TEST_F(DocumentFile, SavingOntoADirectoryOrIntoNowhereFails)
+{
+    EXPECT_FALSE(failure([&] { saveDocument(dir.path(), u"x", {}); }).isEmpty());
+    const QString lost = dir.file("missing/page.htm");
+    EXPECT_TRUE(failure([&] { saveDocument(lost, u"x", {}); }).contains(lost));
+}
+
+} // namespace

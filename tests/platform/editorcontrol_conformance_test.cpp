@@ -1,0 +1,413 @@
+// One suite of behaviours run against both editor controls: the one over the text widget
+// and the one in memory. Whatever a command sees through EditorControl must be the same.
+#include "platform/editortextedit.h"
+#include "platform/memoryeditorcontrol.h"
+#include "platform/plaintexteditcontrol.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+static void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace
+{
+
+struct MemoryHarness {
+    MemoryEditorControl control;
+
+    void type(QChar ch) { control.typeCharacter(ch); }
+    void setClipboard(const QString &text) { control.setClipboardText(text); }
+};
+
+struct WidgetHarness {
+    EditorTextEdit edit;
+    PlainTextEditControl control{edit};
+
+    void type(QChar ch)
+    {
+        QKeyEvent press(QEvent::KeyPress, ch.toUpper().unicode(), Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(&edit, &press);
+    }
+    void setClipboard(const QString &text) { QGuiApplication::clipboard()->setText(text); }
+};
+
+template <typename Harness> class EditorControlConformance : public ::testing::Test
+{
+protected:
+    Harness harness;
+    EditorControl &control = harness.control;
+
+    // Sets the text and starts from an unmodified document, as after loading.
+    void load(const QString &text)
+    {
+        control.setText(text);
+        control.setModified(false);
+    }
+};
+
+using Harnesses = ::testing::Types<MemoryHarness, WidgetHarness>;
+class HarnessNames
+{
+public:
+    template <typename T> static std::string GetName(int)
+    {
+        return std::is_same_v<T, MemoryHarness> ? "Memory" : "Widget";
+    }
+};
+TYPED_TEST_SUITE(EditorControlConformance, Harnesses, HarnessNames);
+
+// Line starts computed from the CR LF text itself, independently of the control.
+std::vector<int> lineStartsOf(const QString &crlfText)
+{
+    std::vector<int> starts{0};
+    for (int i = 0; i + 1 < crlfText.size(); ++i) {
+        if (crlfText[i] == '\r' && crlfText[i + 1] == '\n')
+            starts.push_back(i + 2);
+    }
+    return starts;
+}
+
+TYPED_TEST(EditorControlConformance, StartsAsOneEmptyUnmodifiedLine)
+{
+    EditorControl &c = this->control;
+    EXPECT_EQ(c.text(), QString());
+    EXPECT_EQ(c.textLength(), 0);
+    EXPECT_EQ(c.lineCount(), 1);
+    EXPECT_EQ(c.lineIndex(0), 0);
+    EXPECT_EQ(c.lineFromChar(0), 0);
+    EXPECT_EQ(c.selStart(), 0);
+    EXPECT_FALSE(c.isModified());
+}
+
+TYPED_TEST(EditorControlConformance, LineBreakCountsTwoPositions)
+{
+    EditorControl &c = this->control;
+    this->load("ab\nc");
+    EXPECT_EQ(c.text(), "ab\r\nc");
+    EXPECT_EQ(c.textLength(), 5);
+    EXPECT_EQ(c.lineCount(), 2);
+    EXPECT_EQ(c.lineIndex(1), 4);
+    EXPECT_EQ(c.lineIndex(2), -1);
+    EXPECT_EQ(c.lineIndex(-1), -1);
+    EXPECT_EQ(c.line(0), "ab");
+    EXPECT_EQ(c.line(1), "c");
+    EXPECT_EQ(c.line(2), QString());
+}
+
+TYPED_TEST(EditorControlConformance, SetTextAcceptsEveryLineBreakStyle)
+{
+    EditorControl &c = this->control;
+    this->load("a\r\nb\rc\nd\r\r\n");
+    EXPECT_EQ(c.text(), "a\r\nb\r\nc\r\nd\r\n\r\n");
+    EXPECT_EQ(c.lineCount(), 6);
+    EXPECT_EQ(c.line(5), QString()) << "a trailing break leaves an empty last line";
+    EXPECT_EQ(c.selStart(), 0);
+}
+
+TYPED_TEST(EditorControlConformance, LineFromCharAtLineEndsAndBeyond)
+{
+    EditorControl &c = this->control;
+    this->load("ab\r\n\r\nxyz"); // "ab" 0-1, break 2-3; "" 4, break 4-5; "xyz" 6-8, end 9
+    const struct {
+        int pos;
+        int line;
+    } cases[] = {{0, 0}, {2, 0}, {3, 0}, {4, 1}, {5, 1}, {6, 2}, {8, 2}, {9, 2}, {500, 2}, {-5, 0}};
+    for (const auto &k : cases)
+        EXPECT_EQ(c.lineFromChar(k.pos), k.line) << "position " << k.pos;
+}
+
+TYPED_TEST(EditorControlConformance, LinePositionsAgreeWithTheTextEverywhere)
+{
+    EditorControl &c = this->control;
+    QString text;
+    for (int i = 0; i < 300; ++i)
+        text += QString(i % 7 == 3 ? 0 : i % 13 + 1, QChar('a' + i % 26)) + "\r\n";
+    text += "tail";
+    this->load(text);
+    ASSERT_EQ(c.text(), text);
+    const std::vector<int> starts = lineStartsOf(text);
+    ASSERT_EQ(c.lineCount(), int(starts.size()));
+    int line = 0;
+    for (int pos = 0; pos <= text.size(); ++pos) {
+        if (line + 1 < int(starts.size()) && pos >= starts[line + 1])
+            ++line;
+        ASSERT_EQ(c.lineFromChar(pos), line) << "position " << pos;
+    }
+    for (int i = 0; i < int(starts.size()); ++i)
+        ASSERT_EQ(c.lineIndex(i), starts[i]) << "line " << i;
+}
+
+TYPED_TEST(EditorControlConformance, SelectionIsClampedAndSnappedOutOfLineBreaks)
+{
+    EditorControl &c = this->control;
+    this->load("ab\r\ncd\r\nef"); // length 10
+    const struct {
+        int start, length;
+        int selStart, selLength;
+        const char *selected;
+    } cases[] = {
+        {1, 5, 1, 5, "b\r\ncd"}, {3, 0, 2, 0, ""},    {3, 2, 2, 2, "\r\n"}, {0, 3, 0, 2, "ab"},
+        {8, 50, 8, 2, "ef"},     {-3, 2, 0, 2, "ab"}, {1, -4, 1, 0, ""},    {99, 1, 10, 0, ""},
+    };
+    for (const auto &k : cases) {
+        c.setSelection(k.start, k.length);
+        EXPECT_EQ(c.selStart(), k.selStart) << k.start << "," << k.length;
+        EXPECT_EQ(c.selLength(), k.selLength) << k.start << "," << k.length;
+        EXPECT_EQ(c.selectedText(), QString(k.selected)) << k.start << "," << k.length;
+    }
+    c.selectAll();
+    EXPECT_EQ(c.selStart(), 0);
+    EXPECT_EQ(c.selLength(), 10);
+    EXPECT_FALSE(c.isModified()) << "selecting is not a change";
+}
+
+TYPED_TEST(EditorControlConformance, ReplaceSelectionTurnsEveryBreakIntoALineBreak)
+{
+    const struct {
+        const char *inserted;
+        const char *text;
+        int caret;
+    } cases[] = {
+        {"x\r\ny", "ax\r\nyc", 5},         {"x\ny", "ax\r\nyc", 5},
+        {"x\ry", "ax\r\nyc", 5},           {"<TABLE>\r\r</TABLE>", "a<TABLE>\r\n\r\n</TABLE>c", 20},
+        {"\r\n\n\r", "a\r\n\r\n\r\nc", 7}, {"", "ac", 1},
+    };
+    for (const auto &k : cases) {
+        this->load("abc");
+        this->control.setSelection(1, 1);
+        this->control.replaceSelection(k.inserted);
+        EXPECT_EQ(this->control.text(), QString(k.text)) << k.inserted;
+        EXPECT_EQ(this->control.selStart(), k.caret) << k.inserted;
+        EXPECT_EQ(this->control.selLength(), 0) << k.inserted;
+        EXPECT_TRUE(this->control.isModified()) << k.inserted;
+    }
+}
+
+TYPED_TEST(EditorControlConformance, ReplaceAcrossLinesJoinsThem)
+{
+    EditorControl &c = this->control;
+    this->load("one\r\ntwo\r\nthree");
+    c.setSelection(2, 7); // "e\r\ntwo\r" snapped to "e\r\ntwo"
+    c.replaceSelection("<B></B>");
+    EXPECT_EQ(c.text(), "on<B></B>\r\nthree");
+    EXPECT_EQ(c.selStart(), 9);
+    EXPECT_EQ(c.lineCount(), 2);
+}
+
+TYPED_TEST(EditorControlConformance, EmptyReplacementOfTheCaretChangesNothing)
+{
+    EditorControl &c = this->control;
+    this->load("abc");
+    c.setSelection(1, 0);
+    c.replaceSelection(QString());
+    c.deleteSelection();
+    EXPECT_FALSE(c.isModified());
+    c.undo();
+    EXPECT_EQ(c.text(), "abc") << "there was nothing to undo";
+}
+
+TYPED_TEST(EditorControlConformance, InsertLineBeforeAnIndexKeepsTheSelectionOnItsText)
+{
+    const struct {
+        const char *start;
+        int caret;
+        int index;
+        const char *line;
+        const char *text;
+        int caretAfter;
+    } cases[] = {
+        {"one\r\ntwo", 6, 0, "x", "x\r\none\r\ntwo", 9},
+        {"one\r\ntwo", 6, 1, "x", "one\r\nx\r\ntwo", 9},
+        {"one\r\ntwo", 5, 1, "x", "one\r\nx\r\ntwo", 8},
+        {"one\r\ntwo", 6, 2, "x", "one\r\ntwo\r\nx", 6},
+        {"one\r\ntwo", 8, 2, "x", "one\r\ntwo\r\nx", 11},
+        {"one\r\ntwo", 6, 99, "x", "one\r\ntwo\r\nx", 6},
+        {"one\r\ntwo", 2, -4, "x", "x\r\none\r\ntwo", 5},
+        {"one\r\ntwo", 6, 1, "a\rb", "one\r\na\r\nb\r\ntwo", 12},
+        {"one\r\ntwo", 1, 1, "", "one\r\n\r\ntwo", 1},
+        {"", 0, 0, "x", "x\r\n", 3},
+        {"", 0, 1, "x", "\r\nx", 3},
+    };
+    for (const auto &k : cases) {
+        this->load(k.start);
+        this->control.setSelection(k.caret, 0);
+        this->control.insertLine(k.index, k.line);
+        EXPECT_EQ(this->control.text(), QString(k.text)) << k.start << " @" << k.index;
+        EXPECT_EQ(this->control.selStart(), k.caretAfter) << k.start << " @" << k.index;
+        EXPECT_TRUE(this->control.isModified());
+    }
+}
+
+TYPED_TEST(EditorControlConformance, InsertLineInsideASelectionWidensIt)
+{
+    EditorControl &c = this->control;
+    this->load("one\r\ntwo");
+    c.setSelection(1, 6); // "ne\r\ntw"
+    c.insertLine(1, "x");
+    EXPECT_EQ(c.selStart(), 1);
+    EXPECT_EQ(c.selectedText(), "ne\r\nx\r\ntw");
+}
+
+TYPED_TEST(EditorControlConformance, ModifiedFlagFollowsChangesAndSaves)
+{
+    EditorControl &c = this->control;
+    c.setText("abc");
+    EXPECT_TRUE(c.isModified()) << "replacing the whole text is a change";
+    c.setModified(false);
+    EXPECT_FALSE(c.isModified());
+    c.insertLine(0, "x");
+    EXPECT_TRUE(c.isModified());
+    c.setModified(false);
+    c.selectAll();
+    c.deleteSelection();
+    EXPECT_TRUE(c.isModified());
+    EXPECT_EQ(c.text(), QString());
+    c.setModified(false);
+    c.setModified(true);
+    EXPECT_TRUE(c.isModified());
+}
+
+TYPED_TEST(EditorControlConformance, EditBlockIsUndoneInOneStep)
+{
+    EditorControl &c = this->control;
+    this->load("abc");
+    c.setSelection(1, 0);
+    {
+        EditBlock block(c);
+        c.insertLine(0, "1");
+        {
+            EditBlock nested(c);
+            c.insertLine(0, "2");
+        }
+        c.replaceSelection("X");
+        c.setSelection(0, 0);
+    }
+    EXPECT_EQ(c.text(), "2\r\n1\r\naXbc");
+    c.undo();
+    EXPECT_EQ(c.text(), "abc");
+    EXPECT_FALSE(c.isModified()) << "back to the text as loaded";
+}
+
+TYPED_TEST(EditorControlConformance, EachChangeOutsideABlockIsItsOwnUndoStep)
+{
+    EditorControl &c = this->control;
+    this->load("abc");
+    c.setSelection(3, 0);
+    c.replaceSelection("d");
+    c.replaceSelection("e");
+    c.insertLine(1, "f");
+    c.undo();
+    EXPECT_EQ(c.text(), "abcde");
+    c.undo();
+    EXPECT_EQ(c.text(), "abcd") << "adjacent insertions must not merge";
+    EXPECT_TRUE(c.isModified());
+    c.undo();
+    EXPECT_EQ(c.text(), "abc");
+    EXPECT_FALSE(c.isModified());
+    c.undo();
+    EXPECT_EQ(c.text(), "abc") << "the loaded text is not undoable";
+}
+
+TYPED_TEST(EditorControlConformance, UndoPastASaveLeavesTheDocumentModified)
+{
+    EditorControl &c = this->control;
+    this->load("abc");
+    c.setSelection(0, 0);
+    c.replaceSelection("1");
+    c.setModified(false); // saved here
+    c.undo();
+    EXPECT_EQ(c.text(), "abc");
+    EXPECT_TRUE(c.isModified()) << "the text no longer matches the saved file";
+    c.replaceSelection("2");
+    EXPECT_TRUE(c.isModified());
+}
+
+TYPED_TEST(EditorControlConformance, KeyHookMayCancelATypedCharacter)
+{
+    EditorControl &c = this->control;
+    this->load("ab");
+    c.setSelection(1, 0);
+    QString seen;
+    c.setKeyHook([&](QChar ch) {
+        seen += ch;
+        if (ch != QChar(0xE9))
+            return false;
+        c.replaceSelection("&#233;");
+        return true;
+    });
+    this->harness.type(QChar(0xE9));
+    this->harness.type('x');
+    EXPECT_EQ(c.text(), "a&#233;xb");
+    EXPECT_EQ(c.selStart(), 8);
+    EXPECT_EQ(seen, QString(QChar(0xE9)) + "x");
+
+    c.setKeyHook({});
+    this->harness.type(QChar(0xE9));
+    EXPECT_EQ(c.text(), "a&#233;x\u00E9b");
+}
+
+TYPED_TEST(EditorControlConformance, TypingReplacesTheSelection)
+{
+    EditorControl &c = this->control;
+    this->load("abcd");
+    c.setSelection(1, 2);
+    this->harness.type('x');
+    EXPECT_EQ(c.text(), "axd");
+    EXPECT_EQ(c.selStart(), 2);
+}
+
+TYPED_TEST(EditorControlConformance, CutCopyAndPasteGoThroughTheClipboard)
+{
+    EditorControl &c = this->control;
+    this->load("ab\r\ncd");
+    this->harness.setClipboard("old");
+    c.setSelection(1, 0);
+    c.copy();
+    c.cut();
+    c.paste();
+    EXPECT_EQ(c.text(), "aoldb\r\ncd") << "cut and copy without a selection keep the clipboard";
+
+    c.setSelection(4, 4); // "b\r\nc"
+    c.copy();
+    EXPECT_FALSE(c.text().isEmpty());
+    c.setSelection(c.textLength(), 0);
+    c.paste();
+    EXPECT_EQ(c.text(), "aoldb\r\ncdb\r\nc");
+
+    c.setSelection(0, 4);
+    c.cut();
+    EXPECT_EQ(c.text(), "b\r\ncdb\r\nc");
+    c.setSelection(0, 1);
+    c.paste();
+    EXPECT_EQ(c.text(), "aold\r\ncdb\r\nc") << "paste replaces the selection";
+    EXPECT_EQ(c.selStart(), 4);
+
+    this->harness.setClipboard(QString());
+    c.setSelection(0, 4);
+    c.paste();
+    EXPECT_EQ(c.text(), "aold\r\ncdb\r\nc") << "an empty clipboard pastes nothing";
+}
+
+TYPED_TEST(EditorControlConformance, SetTextForgetsUndoAndPutsTheCaretFirst)
+{
+    EditorControl &c = this->control;
+    this->load("abc");
+    c.setSelection(2, 1);
+    c.replaceSelection("z");
+    c.setText("new\r\ntext");
+    EXPECT_EQ(c.selStart(), 0);
+    EXPECT_EQ(c.selLength(), 0);
+    c.undo();
+    EXPECT_EQ(c.text(), "new\r\ntext");
+}
+
+} // namespace
