@@ -2,6 +2,12 @@
 
 #include <QMimeData>
 
+EditorTextEdit::EditorTextEdit(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
 QMimeData *EditorTextEdit::createMimeDataFromSelection() const
 {
     auto *data = new QMimeData;

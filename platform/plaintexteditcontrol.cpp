@@ -129,13 +129,13 @@ int PlainTextEditControl::lineCount() const
 
 // lineStart() grows with the line number, so the line of a position is found by a binary
 // search over block numbers. The bounds come from two block lookups: the document position
-// never exceeds the control position, and it falls short of it by at most the line number.
+// of `pos` lies between pos - line and pos, and the line is at most `high`.
 int PlainTextEditControl::lineFromChar(int pos) const
 {
     const QTextDocument &doc = document();
     pos = std::clamp(pos, 0, textLength());
     int high = doc.findBlock(std::min(pos, doc.characterCount() - 1)).blockNumber();
-    int low = std::max(0, doc.findBlock(std::max(0, pos - high)).blockNumber() - 1);
+    int low = doc.findBlock(std::max(0, pos - high)).blockNumber();
     while (low < high) {
         const int middle = low + (high - low + 1) / 2;
         if (lineStart(middle) <= pos)
