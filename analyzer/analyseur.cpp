@@ -1,0 +1,461 @@
+#include "analyzer/analyseur.h"
+
+#include "analyzer/dictionnaire.h"
+#include "analyzer/textedocument.h"
+#include "analyzer/tpile.h"
+#include "platform/cp1252.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace
+{
+
+// How the engine reads the code units of one kind of input: the UTF-16 lines of a QString, or
+// the bytes of a Windows-1252 or UTF-8 file. Every character that steers the scan is ASCII, and
+// in UTF-8 no byte of a longer sequence is ASCII, so the scan itself is the same for all three.
+struct UnitesUtf16 {
+    using Unit = char16_t;
+    static constexpr bool kLargeurFixe = true;
+    static int largeur(Unit) { return 1; }
+    static QString texte(std::u16string_view v)
+    {
+        return QString(reinterpret_cast<const QChar *>(v.data()), qsizetype(v.size()));
+    }
+};
+
+struct Unites1252 {
+    using Unit = char;
+    static constexpr bool kLargeurFixe = true;
+    static int largeur(Unit) { return 1; }
+    static QString texte(std::string_view v)
+    {
+        return cp1252::decode(QByteArrayView(v.data(), qsizetype(v.size())));
+    }
+};
+
+struct UnitesUtf8 {
+    using Unit = char;
+    static constexpr bool kLargeurFixe = false;
+    // UTF-16 code units of the character a byte starts: none for a continuation byte, two for
+    // the lead byte of a four-byte sequence.
+    static int largeur(Unit u)
+    {
+        const uchar b = uchar(u);
+        return (b & 0xC0) == 0x80 ? 0 : (b >= 0xF0 ? 2 : 1);
+    }
+    static QString texte(std::string_view v)
+    {
+        return QString::fromUtf8(QByteArrayView(v.data(), qsizetype(v.size())));
+    }
+};
+
+// One analysis run. Lines are fed in order; the run stops at the first finding.
+template <class U> class Moteur
+{
+    using Unit = typename U::Unit;
+    using Vue = std::basic_string_view<Unit>;
+
+public:
+    explicit Moteur(const EnvironnementAnalyse &environnement) : m_env(environnement) {}
+
+    // Scans one line; false once a finding is recorded.
+    bool analyseLigne(const Unit *d, qsizetype n, qsizetype indexLigne)
+    {
+        m_d = d;
+        m_n = n;
+        m_indexLigne = indexLigne;
+        m_indexCompte = 0;
+        m_compte = 0;
+        qsizetype i = 0;
+        while (i < n) {
+            if (m_construct != Construct::Balise) {
+                // Outside a tag only "<", "-" and "?" can change anything.
+                while (i < n && d[i] != '<' && d[i] != '-' && d[i] != '?')
+                    ++i;
+                if (i == n)
+                    break;
+            } else {
+                // Inside a tag, a run of characters that only step A concerns goes into the
+                // word at once: no quote, space or "<", and not followed by ">".
+                qsizetype fin = i;
+                while (fin < n && d[fin] != '"' && d[fin] != ' ' && d[fin] != '<' &&
+                       (fin + 1 == n || d[fin + 1] != '>'))
+                    ++fin;
+                if (fin > i) {
+                    m_mot.append(d + i, std::size_t(fin - i));
+                    i = fin;
+                    continue;
+                }
+            }
+            etapes(i);
+            if (m_trouve)
+                return false;
+            ++i;
+        }
+        return true;
+    }
+
+    // The result, given the number of lines and the length of the last line in UTF-16 units.
+    ResultatAnalyse resultat(qsizetype nombreLignes, qsizetype longueurDerniere) const
+    {
+        ResultatAnalyse r;
+        if (m_trouve) {
+            r.ligne = m_ligneTrouvee + 1;
+            r.colonne = m_positionTrouvee + 1;
+            r.code = m_code;
+            r.mot = m_motTrouve;
+            return r;
+        }
+        r.code = m_fermetures < m_ouvertures ? codes::kNonReferme : codes::kAucun;
+        r.ligne = nombreLignes;
+        r.colonne = longueurDerniere + 1;
+        return r;
+    }
+
+    static qsizetype longueur(const Unit *d, qsizetype n)
+    {
+        if constexpr (U::kLargeurFixe) {
+            return n;
+        } else {
+            qsizetype total = 0;
+            for (qsizetype i = 0; i < n; ++i)
+                total += U::largeur(d[i]);
+            return total;
+        }
+    }
+
+private:
+    // What the scan is inside. The in-tag flag is set exactly while the construct is a tag.
+    enum class Construct { Aucune, Balise, Commentaire, Traitement };
+
+    // The scan steps for the character at index i, in order; each sees the changes of the
+    // steps before it, and all of them run even after one records a finding.
+    void etapes(qsizetype i)
+    {
+        const Unit *d = m_d;
+        const Unit c = d[i];
+        const Unit suivant = i + 1 < m_n ? d[i + 1] : Unit(0);
+        const Unit apres = i + 2 < m_n ? d[i + 2] : Unit(0);
+        const Unit avant = i > 0 ? d[i - 1] : Unit(0);
+
+        // A. Word gathering.
+        if (m_construct == Construct::Balise) {
+            if (c == '"') {
+                m_guillemets = !m_guillemets;
+                m_mot.push_back(c);
+            } else if (c != ' ' || m_guillemets) {
+                m_mot.push_back(c);
+            } else {
+                procedureS(i);
+                m_mot.clear();
+            }
+        }
+
+        if (c == '<') {
+            // B. Tag start, also inside a tag (a second opening).
+            if (suivant != '!' && suivant != '?' &&
+                (m_construct == Construct::Aucune || m_construct == Construct::Balise)) {
+                m_construct = Construct::Balise;
+                ++m_ouvertures;
+            }
+            if (suivant == '!' && apres == '-') {
+                if (m_construct == Construct::Commentaire) {
+                    // C. Comment opened inside a comment.
+                    avertissement(QStringLiteral(" - L: %1 , C: %2 : %3")
+                                      .arg(m_indexLigne + 1)
+                                      .arg(position(i))
+                                      .arg(texte(5025)));
+                } else {
+                    // D. Comment start.
+                    m_construct = Construct::Commentaire;
+                    ++m_ouvertures;
+                }
+            }
+            // E. Processing block start.
+            if (suivant == '?' && m_construct != Construct::Traitement) {
+                m_construct = Construct::Traitement;
+                ++m_ouvertures;
+            }
+        }
+
+        if (suivant == '>') {
+            // F. Tag end.
+            if (m_construct == Construct::Balise) {
+                procedureT(i);
+                m_mot.clear();
+                m_construct = Construct::Aucune;
+                ++m_fermetures;
+            }
+            if (c == '-' && avant == '-') {
+                if (m_construct != Construct::Commentaire) {
+                    // G. Comment end outside a comment.
+                    const qsizetype l = m_indexLigne + 1;
+                    const qsizetype p = position(i);
+                    avertissement(QStringLiteral(" - L: %1 , C: %2 : %3 - L: %1 , C: %2")
+                                      .arg(l)
+                                      .arg(p)
+                                      .arg(texte(5026)));
+                } else {
+                    // H. Comment end.
+                    m_construct = Construct::Aucune;
+                    ++m_fermetures;
+                }
+            }
+            // I. Processing block end.
+            if (c == '?' && m_construct == Construct::Traitement) {
+                m_construct = Construct::Aucune;
+                ++m_fermetures;
+            }
+        }
+    }
+
+    // A word ended by a space outside quotes.
+    void procedureS(qsizetype i)
+    {
+        if (m_mot.empty())
+            return;
+        preparecle(m_mot, m_cle);
+        const int v = dictionnaire::verifieattribut(m_cle);
+        const bool paire = dictionnaire::balisepaire(m_cle);
+        const bool seule = dictionnaire::baliseseule(m_cle);
+        if (!paire && v != 1 && !seule)
+            enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
+        if (paire) {
+            m_pile.empiler(m_mot);
+            m_videCourant = false;
+        }
+        if (seule) {
+            m_videCourant = true;
+            m_nomVide = m_mot;
+            m_cleVide = m_cle;
+        }
+        if (v != 1)
+            return;
+        if (m_videCourant) {
+            if (!dictionnaire::attributpermis(m_cle, m_cleVide)) {
+                if (m_env.information)
+                    m_env.information(U::texte(m_nomVide));
+                enregistre(codes::kNonPermis, m_mot, i);
+            }
+        } else if (!dictionnaire::attributpermis(m_cle, cleSommet())) {
+            enregistre(codes::kNonPermis, m_mot, i);
+        }
+    }
+
+    // The last word of a tag, at the character before its ">".
+    void procedureT(qsizetype i)
+    {
+        preparecle(m_mot, m_cle);
+        const int v = dictionnaire::verifieattribut(m_cle);
+        const bool paire = dictionnaire::balisepaire(m_cle);
+        const bool seule = dictionnaire::baliseseule(m_cle);
+        if (!paire && v != 1 && !seule)
+            enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
+        if (v == 1) {
+            const std::string_view element =
+                m_videCourant ? std::string_view(m_cleVide) : cleSommet();
+            if (!dictionnaire::attributpermis(m_cle, element))
+                enregistre(codes::kNonPermis, m_mot, i);
+        }
+        if (m_mot.empty())
+            return;
+        m_videCourant = false;
+        if (m_mot.front() == '/') {
+            const Vue x = Vue(m_mot).substr(1);
+            if (m_pile.vide()) {
+                // A closing tag with no element open is itself the finding, unless this step
+                // already made one (an unknown closing word).
+                if (!m_trouve)
+                    enregistre(codes::kFermeture, m_mot, i);
+                return;
+            }
+            const Vue sommet = m_pile.sommet();
+            if (sommet == x) {
+                m_pile.depiler();
+            } else if (egauxSansCasse(sommet, x)) {
+                avertissement(
+                    QStringLiteral(" : %1 %2 %3").arg(U::texte(sommet), texte(5024), U::texte(x)));
+                m_pile.depiler();
+            } else {
+                enregistre(codes::kFermeture, sommet, i);
+            }
+        } else if (!seule && v != 1 && paire) {
+            m_pile.empiler(m_mot);
+        }
+    }
+
+    // The dictionary key of a word: one byte per UTF-16 code unit of the word.
+    static void preparecle(Vue mot, std::string &cle)
+    {
+        // A word never has fewer code units than UTF-16 units.
+        cle.resize(mot.size());
+        char *const debut = cle.data();
+        char *sortie = debut;
+        const Unit *p = mot.data();
+        const Unit *const fin = p + mot.size();
+        for (; p != fin; ++p) {
+            const auto u = static_cast<std::make_unsigned_t<Unit>>(*p);
+            if (u < 0x80) {
+                *sortie++ = u >= 'A' && u <= 'Z' ? char(u - 'A' + 'a') : char(u);
+            } else if constexpr (U::kLargeurFixe) {
+                *sortie++ = dictionnaire::kHorsAscii;
+            } else if ((u & 0xC0) != 0x80) {
+                *sortie++ = dictionnaire::kHorsAscii;
+                if (u >= 0xF0)
+                    *sortie++ = dictionnaire::kHorsAscii;
+            }
+        }
+        cle.resize(std::size_t(sortie - debut));
+    }
+
+    // The key of the top name; the empty key when nothing is open, which every attribute is
+    // allowed on.
+    std::string_view cleSommet()
+    {
+        preparecle(m_pile.sommet(), m_cleSommet);
+        return m_cleSommet;
+    }
+
+    static bool egauxSansCasse(Vue a, Vue b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (minuscule(a[i]) != minuscule(b[i]))
+                return false;
+        }
+        return true;
+    }
+
+    static Unit minuscule(Unit u) { return u >= 'A' && u <= 'Z' ? Unit(u - 'A' + 'a') : u; }
+
+    // 1-based position of the character at index i of the current line, in UTF-16 units.
+    qsizetype position(qsizetype i)
+    {
+        if constexpr (U::kLargeurFixe) {
+            return i + 1;
+        } else {
+            for (; m_indexCompte <= i; ++m_indexCompte)
+                m_compte += U::largeur(m_d[m_indexCompte]);
+            return m_compte;
+        }
+    }
+
+    void enregistre(int code, Vue mot, qsizetype i)
+    {
+        m_trouve = true;
+        m_code = code;
+        m_motTrouve = U::texte(mot);
+        m_ligneTrouvee = m_indexLigne;
+        m_positionTrouvee = position(i);
+    }
+
+    // A warning line: text 5023 followed by `suite`.
+    void avertissement(const QString &suite)
+    {
+        if (m_env.avertissement)
+            m_env.avertissement(texte(5023) + suite);
+    }
+
+    const QString &texte(int numero)
+    {
+        std::optional<QString> &t = m_textes[std::size_t(numero - kPremierTexte)];
+        if (!t)
+            t = m_env.texte ? m_env.texte(numero) : QString();
+        return *t;
+    }
+
+    static constexpr int kPremierTexte = 5023;
+
+    const EnvironnementAnalyse &m_env;
+    std::array<std::optional<QString>, 4> m_textes; // 5023 to 5026
+
+    // The line being scanned.
+    const Unit *m_d = nullptr;
+    qsizetype m_n = 0;
+    qsizetype m_indexLigne = 0;
+    qsizetype m_indexCompte = 0; // UTF-8 positions: units counted so far in this line
+    qsizetype m_compte = 0;
+
+    // Scan state.
+    Construct m_construct = Construct::Aucune;
+    bool m_guillemets = false; // inside a quoted value; changed only by quotes inside tags
+    std::basic_string<Unit> m_mot;
+    std::string m_cle;
+    std::string m_cleSommet;
+    bool m_videCourant = false; // an empty element's attributes are being read
+    std::basic_string<Unit> m_nomVide;
+    std::string m_cleVide;
+    Tpile<Unit> m_pile;
+    qsizetype m_ouvertures = 0;
+    qsizetype m_fermetures = 0;
+
+    // The finding.
+    bool m_trouve = false;
+    int m_code = codes::kAucun;
+    QString m_motTrouve;
+    qsizetype m_ligneTrouvee = 0;
+    qsizetype m_positionTrouvee = 0;
+};
+
+class SourceListe : public SourceLignes
+{
+public:
+    explicit SourceListe(const QStringList &lignes) : m_lignes(lignes) {}
+    qsizetype nombreLignes() const override { return m_lignes.size(); }
+    QStringView ligne(qsizetype index) override { return m_lignes.at(index); }
+
+private:
+    const QStringList &m_lignes;
+};
+
+template <class U>
+ResultatAnalyse analyseOctets(QByteArrayView document, const EnvironnementAnalyse &environnement)
+{
+    Moteur<U> moteur(environnement);
+    DecoupeLignes decoupe(document);
+    QByteArrayView ligne;
+    QByteArrayView derniere;
+    qsizetype nombre = 0;
+    while (decoupe.suivante(ligne)) {
+        if (!moteur.analyseLigne(ligne.data(), ligne.size(), nombre))
+            return moteur.resultat(0, 0);
+        derniere = ligne;
+        ++nombre;
+    }
+    return moteur.resultat(nombre, Moteur<U>::longueur(derniere.data(), derniere.size()));
+}
+
+} // namespace
+
+ResultatAnalyse analysecode(SourceLignes &lignes, const EnvironnementAnalyse &environnement)
+{
+    Moteur<UnitesUtf16> moteur(environnement);
+    const qsizetype nombre = lignes.nombreLignes();
+    qsizetype longueurDerniere = 0;
+    for (qsizetype index = 0; index < nombre; ++index) {
+        const QStringView ligne = lignes.ligne(index);
+        if (!moteur.analyseLigne(ligne.utf16(), ligne.size(), index))
+            break;
+        longueurDerniere = ligne.size();
+    }
+    return moteur.resultat(nombre, longueurDerniere);
+}
+
+ResultatAnalyse analysecode(const QStringList &lignes, const EnvironnementAnalyse &environnement)
+{
+    SourceListe source(lignes);
+    return analysecode(source, environnement);
+}
+
+ResultatAnalyse analysecode(QByteArrayView document, EncodageDocument encodage,
+                            const EnvironnementAnalyse &environnement)
+{
+    if (encodage == EncodageDocument::Utf8)
+        return analyseOctets<UnitesUtf8>(document, environnement);
+    return analyseOctets<Unites1252>(document, environnement);
+}

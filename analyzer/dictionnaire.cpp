@@ -1,0 +1,444 @@
+#include "analyzer/dictionnaire.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace
+{
+
+// A set of words answering "which entry is this whole word" with one hash and one comparison.
+// Open addressing over a power-of-two table at most a quarter full.
+class TableMots
+{
+public:
+    explicit TableMots(std::vector<std::string_view> mots) : m_mots(std::move(mots))
+    {
+        std::size_t taille = 16;
+        while (taille < 4 * m_mots.size())
+            taille *= 2;
+        m_cases.assign(taille, -1);
+        m_masque = taille - 1;
+        for (std::size_t i = 0; i < m_mots.size(); ++i) {
+            std::size_t c = hache(m_mots[i]) & m_masque;
+            while (m_cases[c] >= 0)
+                c = (c + 1) & m_masque;
+            m_cases[c] = int(i);
+        }
+    }
+
+    // Index of the entry equal to `mot`, or -1.
+    int indice(std::string_view mot) const
+    {
+        for (std::size_t c = hache(mot) & m_masque;; c = (c + 1) & m_masque) {
+            const int i = m_cases[c];
+            if (i < 0 || m_mots[std::size_t(i)] == mot)
+                return i;
+        }
+    }
+
+    bool contient(std::string_view mot) const { return indice(mot) >= 0; }
+
+private:
+    static std::size_t hache(std::string_view mot)
+    {
+        std::uint32_t h = 2166136261u;
+        const char *p = mot.data();
+        const char *const fin = p + mot.size();
+        for (; p != fin; ++p)
+            h = (h ^ std::uint8_t(*p)) * 16777619u;
+        return h;
+    }
+
+    std::vector<std::string_view> m_mots;
+    std::vector<int> m_cases;
+    std::size_t m_masque = 0;
+};
+
+// The paired elements; each name is an item together with its closing form "/" + name.
+constexpr std::string_view kNomsPaires =
+    "u b a s q p i h1 h2 h3 h4 h5 h6 tr ul td tt dl th ol em var map bdo big del dfn dir div sub "
+    "sup "
+    "ins kbd xmp abbr font html body head pre cite code nobr form menu span strong style table "
+    "title "
+    "script applet acronym tbody tfoot thead samp select small strike blink blockquote button "
+    "caption center address iframe legend comment fieldset frameset marquee noframes noscript "
+    "object "
+    "optgroup textarea ";
+
+// The empty elements. "dt" stands beside "dd": both may be written without a closing tag.
+constexpr std::string_view kListeSeules =
+    "br li col dd hr img wbr area base meta bgsound colgroup embed input isindex label link option "
+    "param frame basefont dt ";
+
+// The colour list, as one text: each name preceded by a space, with a space after the last.
+constexpr std::string_view kListeCouleurs =
+    " aqua aquamarine black blue fuchsia grey gray green lime maroon magenta navy goldenrod khaki "
+    "orange orchid salmon seagreen slateblue slategray turquoise violet olive purple red silver "
+    "teal "
+    "white yellow aliceblue antiquewhite azured pink beige bisque blanchedalmond blueviolet brown "
+    "burlywood cadetblue chartreuse chocolate coral cornflowerblue cornsilk crimson cyan darkblue "
+    "darkcyan darkgoldenrod darkgray darkgreen darkkhaki darkmagenta darkolivegreen darkorange "
+    "darkorchid darkred darksalmon darkseagreen darkslateblue darkslategray darkturquoise "
+    "darkviolet "
+    "deeppink skyblue deepskyblue dimgray dodgerblue firebrick floralwhite forestgreen gainsboro "
+    "ghostwhite gold greenyellow honeydew hotpink indianred indigo ivory lavender lavenderblush "
+    "lawgreen lemonchiffon lightblue lightcoral lightcyan lightgoldenrodyellow lightgreen "
+    "lightgrey "
+    "lightpink lightsalmon lightseagreen lightskyblue lightslategray lightsteelblue lightyellow "
+    "mediumaquamarine mediumblue mediumorchid mediumpurple mediumseagreen mediumslateblue "
+    "mediumspringgreen mediumturquoise mediumvioletred midnightblue mintcream mistyrose moccasin "
+    "navajowhite oldlace olivedrab orangered palegoldenrod palegreen paleturquoise palevioletred "
+    "papayawhip peachpuff peru plum powderblue rosybrown royalblue saddlebrown sandybrown seashell "
+    "sienna snow springgreen steelblue tan thistle tomato wheat whitesmoke yellowgreen ";
+
+// Recognized attribute prefixes that end with "=". "style=" and "scheme=" are there so that
+// the rows of the element table that name them ("p", "style", "meta") can take effect.
+constexpr std::string_view kPrefixesEgal =
+    "abbr= accept-charset= accept= accesskey= action= align= alink= alt= archive= axis= "
+    "background= "
+    "behavior= bgcolor= border= cellpadding= cellspacing= char= charoff= charset= checked= cite= "
+    "class= classid= clear= code= codebase= codetype= color= cols= colspan= compact= content= "
+    "coords= data= datetime= declare= defer= dir= direction= disable= disabled= enctype= face= "
+    "for= "
+    "frame= frameborder= headers= height= hidden= href= hreflang= hspace= http-equiv= id= ismap= "
+    "label= lang= language= link= longdesc= loop= marginheight= marginwidth= maxlength= media= "
+    "method= multiple= name= nohref= nowrap= object= olink= onblur= onclick= ondbleclick= onfocus= "
+    "onkeydown= onkeypress= onkeyup= onload= onmousedown= onmousemove= onmouseout= onmouseover= "
+    "onmouseup= onreset= onsubmit= onunload= profile= prompt= readonly= rel= rev= rows= rowspan= "
+    "rules= scope= scrollamount= scrolldelay= scrolling= selected= shape= size= span= src= "
+    "standby= "
+    "start= summary= tabindex= target= text= title= type= usemap= valign= value= valuetype= "
+    "version= "
+    "vlink= vspace= width= "
+    // Added to the recognized list (see above).
+    "style= scheme=";
+
+// Recognized attribute prefixes without "=": the word only has to begin with them.
+constexpr std::string_view kPrefixesNus = "bordercolordark bordercolorlight noresize noshade";
+
+// The element table: the attributes each element accepts besides "class" and "id", as
+// space-separated names. An empty attribute list: the element accepts none of its own.
+struct Ligne {
+    std::string_view elements;
+    std::string_view attributs;
+};
+
+constexpr Ligne kTableElements[] = {
+    {"a",
+     "href accesskey charset lang name onblur onfocus rel rev tabindex type coords shape target"},
+    {"abbr acronym cite kbd samp small strong tt u var", "title"},
+    {"applet", "archive code codebase height hspace name object vspace width"},
+    {"area", "alt coords href shape nohref onblur onfocus"},
+    {"b big blink center code dd dfn dl dt fieldset i noframes noscript s span strike sub sup "
+     "title wbr",
+     ""},
+    {"base", "href target"},
+    {"basefont font", "color face size"},
+    {"bdo", "dir lang"},
+    {"bgsound", "loop src"},
+    {"blockquote q", "cite"},
+    {"body", "bgcolor text alink vlink link background"},
+    {"br", "clear"},
+    {"button", "name type value"},
+    {"caption div h1 h2 h3 h4 h5 h6 legend", "align"},
+    {"col", "align char charoff span valign width"},
+    {"colgroup", "span width"},
+    {"del ins", "cite datetime"},
+    {"dir menu", "type compact"},
+    {"embed", "src align height loop width"},
+    {"form", "action method accept enctype onreset onsubmit target"},
+    {"frame", "name noresize scrolling src frameborder longdesc marginheight marginwidth"},
+    {"frameset", "cols rows onload onunload"},
+    {"head", "profile"},
+    {"hr", "align noshade size width color"},
+    {"html", "version"},
+    {"iframe",
+     "frameborder height marginheight marginwidth scrolling src width align longdesc name"},
+    {"img", "src border height width align hspace vspace longdesc ismap usemap alt"},
+    {"input", "alt checked maxlength name size type value accept disabled usr tabindex usemap"},
+    {"isindex", "prompt"},
+    {"label", "for"},
+    {"li", "type value compact"},
+    {"link", "type rev rel href charset hreflang media"},
+    {"map", "name"},
+    {"marquee",
+     "align behavior bgcolor direction height hspace loop scrollamount scrolldelay vspace width"},
+    {"meta", "content name http-equiv scheme"},
+    {"object", "archive classid codebase codetype data declare standby tabindex type align border "
+               "height hspace vspace width usemap name"},
+    {"ol", "compact start type value"},
+    {"optgroup", "disabled label multiple name size tabindex"},
+    {"option", "selected label value"},
+    {"p", "align style title"},
+    {"param", "type value valuetype name"},
+    {"pre", "width"},
+    {"script", "src type language defer"},
+    {"select", "disabled multiple name size tabindex"},
+    {"style", "type media title"},
+    {"table", "bordercolordark bordercolorlight border cellpadding cellspacing width align bgcolor "
+              "frame rules summary"},
+    {"tbody tfoot thead", "align valign"},
+    {"td th", "align colspan rowspan valign height bgcolor nowrap width char charoff abbr axis "
+              "headers scope"},
+    {"textarea", "accesskey cols rows disabled name readonly tabindex"},
+    {"tr", "align valign bgcolor char charoff"},
+    {"ul", "compact type value"}};
+
+// Words of a space-separated list.
+std::vector<std::string_view> mots(std::string_view liste)
+{
+    std::vector<std::string_view> resultat;
+    while (!liste.empty()) {
+        const std::size_t espace = std::min(liste.find(' '), liste.size());
+        if (espace > 0)
+            resultat.push_back(liste.substr(0, espace));
+        liste.remove_prefix(std::min(espace + 1, liste.size()));
+    }
+    return resultat;
+}
+
+// Kinds of the prefixes whose value is checked; every other prefix accepts any value.
+enum class Verification { Aucune, Couleur, Alignement, ImageFond, Langage, Char };
+
+Verification verificationDe(std::string_view prefixe)
+{
+    for (std::string_view couleur :
+         {"bgcolor=", "text=", "link=", "vlink=", "alink=", "olink=", "color="}) {
+        if (prefixe == couleur)
+            return Verification::Couleur;
+    }
+    if (prefixe == "align=")
+        return Verification::Alignement;
+    if (prefixe == "background=")
+        return Verification::ImageFond;
+    if (prefixe == "language=")
+        return Verification::Langage;
+    if (prefixe == "char=")
+        return Verification::Char;
+    return Verification::Aucune;
+}
+
+std::vector<Verification> verificationsDe(const std::vector<std::string_view> &prefixes)
+{
+    std::vector<Verification> liste;
+    for (std::string_view prefixe : prefixes)
+        liste.push_back(verificationDe(prefixe));
+    return liste;
+}
+
+std::vector<std::string> formesPaires()
+{
+    std::vector<std::string> formes;
+    for (std::string_view nom : mots(kNomsPaires)) {
+        formes.emplace_back(nom);
+        formes.push_back("/" + std::string(nom));
+    }
+    return formes;
+}
+
+using Element = std::pair<std::string_view, std::vector<std::string_view>>;
+
+std::vector<Element> construitElements()
+{
+    std::vector<Element> liste;
+    for (const Ligne &ligne : kTableElements) {
+        for (std::string_view element : mots(ligne.elements))
+            liste.emplace_back(element, mots(ligne.attributs));
+    }
+    return liste;
+}
+
+template <class Liste, class Vue> std::vector<std::string_view> vues(const Liste &liste, Vue vue)
+{
+    std::vector<std::string_view> resultat;
+    for (const auto &item : liste)
+        resultat.push_back(vue(item));
+    return resultat;
+}
+
+// The dictionary's lookup structures, built once on first use. Members are declared in the
+// order they are built: some tables hold views into the storage declared before them.
+struct Tables {
+    const std::vector<std::string> formes = formesPaires();
+    const TableMots listepaires{
+        vues(formes, [](const std::string &s) { return std::string_view(s); })};
+    const TableMots listeseules{mots(kListeSeules)};
+    const TableMots couleurs{mots(kListeCouleurs)};
+    const std::vector<std::string_view> listePrefixes = mots(kPrefixesEgal);
+    const TableMots prefixes{listePrefixes};
+    const std::vector<Verification> verifications = verificationsDe(listePrefixes); // by index
+    const std::vector<std::string_view> prefixesNus = mots(kPrefixesNus);
+    const std::vector<Element> lignes = construitElements();
+    const TableMots elements{vues(lignes, [](const Element &e) { return e.first; })};
+
+    // The attribute names of an element's row, or nullptr when the element has no row.
+    const std::vector<std::string_view> *attributsDe(std::string_view element) const
+    {
+        const int indice = elements.indice(element);
+        return indice < 0 ? nullptr : &lignes[std::size_t(indice)].second;
+    }
+};
+
+const Tables &tables()
+{
+    static const Tables instance;
+    return instance;
+}
+
+// The value of a checked attribute: from index `debut` to the next double quote or the end.
+std::string_view valeurJusquAuGuillemet(std::string_view w, std::size_t debut)
+{
+    if (debut >= w.size())
+        return {};
+    const std::string_view reste = w.substr(debut);
+    return reste.substr(0, reste.find('"'));
+}
+
+int verifieCouleur(std::string_view w, std::size_t n)
+{
+    const Tables &t = tables();
+    // The character after the prefix is taken for the opening quote, whatever it is.
+    if (w.size() == n + 9 && w[n + 1] == '#')
+        return 1;
+    const std::string_view valeur = valeurJusquAuGuillemet(w, n + 1);
+    if (valeur.size() > 1 && valeur.front() == '#' && t.couleurs.contient(valeur.substr(1)))
+        return codes::kCouleurDiese;
+    if (!valeur.empty() && kListeCouleurs.find(valeur) != std::string::npos)
+        return 1;
+    return codes::kCouleur;
+}
+
+int verifieAlignement(std::string_view reste)
+{
+    if (reste.size() >= 2 && reste.front() == '"' && reste.back() == '"')
+        reste = reste.substr(1, reste.size() - 2);
+    for (std::string_view valeur :
+         {"bottom", "top", "left", "right", "center", "justify", "middle"}) {
+        if (reste == valeur)
+            return 1;
+    }
+    return codes::kAlignement;
+}
+
+int verifieImageFond(std::string_view w)
+{
+    const std::string_view valeur = valeurJusquAuGuillemet(w, 12);
+    for (std::string_view type : {".gif", ".jpg", ".png", ".jpeg"}) {
+        if (valeur.find(type) != std::string_view::npos)
+            return 1;
+    }
+    return codes::kImageFond;
+}
+
+int verifieLangage(std::string_view w)
+{
+    const std::string_view valeur = valeurJusquAuGuillemet(w, 10);
+    if (valeur == "javascript" || valeur == "vbscript" || valeur == "php")
+        return 1;
+    return codes::kLangage;
+}
+
+} // namespace
+
+namespace dictionnaire
+{
+
+void cle(QStringView word, std::string &key)
+{
+    key.resize(std::size_t(word.size()));
+    const char16_t *unites = word.utf16();
+    for (qsizetype i = 0; i < word.size(); ++i)
+        key[std::size_t(i)] = cleUnite(unites[i]);
+}
+
+bool balisepaire(std::string_view key)
+{
+    return key.empty() || tables().listepaires.contient(key);
+}
+
+bool baliseseule(std::string_view key)
+{
+    return key.empty() || tables().listeseules.contient(key);
+}
+
+int verifieattribut(std::string_view w)
+{
+    // Every prefix with "=" holds no other "=", so the word begins with such a prefix exactly
+    // when its text up to its first "=" is that prefix.
+    const std::size_t egal = w.find('=');
+    if (egal != std::string_view::npos) {
+        const std::size_t n = egal + 1;
+        const int indice = tables().prefixes.indice(w.substr(0, n));
+        if (indice >= 0) {
+            switch (tables().verifications[std::size_t(indice)]) {
+            case Verification::Couleur:
+                return verifieCouleur(w, n);
+            case Verification::Alignement:
+                return verifieAlignement(w.substr(n));
+            case Verification::ImageFond:
+                return verifieImageFond(w);
+            case Verification::Langage:
+                return verifieLangage(w);
+            case Verification::Char:
+                return w.size() == 8 ? 1 : codes::kChar;
+            case Verification::Aucune:
+                return 1;
+            }
+        }
+    }
+    for (std::string_view prefixe : tables().prefixesNus) {
+        if (w.starts_with(prefixe))
+            return 1;
+    }
+    return 0;
+}
+
+bool attributpermis(std::string_view a, std::string_view e)
+{
+    if (a.find("class") != std::string_view::npos || a.find("id") != std::string_view::npos)
+        return true;
+    const std::vector<std::string_view> *attributs = tables().attributsDe(e);
+    if (!attributs)
+        return true;
+    for (std::string_view nom : *attributs) {
+        if (a.find(nom) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+} // namespace dictionnaire
+
+namespace
+{
+
+std::string cleDe(const QString &word)
+{
+    std::string key;
+    dictionnaire::cle(word, key);
+    return key;
+}
+
+} // namespace
+
+bool balisepaire(const QString &word)
+{
+    return dictionnaire::balisepaire(cleDe(word));
+}
+
+bool baliseseule(const QString &word)
+{
+    return dictionnaire::baliseseule(cleDe(word));
+}
+
+int verifieattribut(const QString &word)
+{
+    return dictionnaire::verifieattribut(cleDe(word));
+}
+
+bool attributpermis(const QString &attributeWord, const QString &element)
+{
+    return dictionnaire::attributpermis(cleDe(attributeWord), cleDe(element));
+}

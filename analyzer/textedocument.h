@@ -1,0 +1,49 @@
+#pragma once
+
+#include "analyzer/analyseur.h"
+
+#include <QByteArrayView>
+#include <QStringList>
+
+// How a document file becomes text, as the editor loads it: a file that is valid UTF-8 and not
+// plain ASCII is UTF-8 (a byte order mark at its start is not part of the text), anything else
+// is Windows-1252, where every byte is one character.
+
+bool estUtf8Valide(QByteArrayView bytes);
+
+EncodageDocument encodageDocument(QByteArrayView bytes);
+
+// The bytes of the text itself: without the UTF-8 byte order mark when the file has one.
+QByteArrayView texteDocument(QByteArrayView bytes, EncodageDocument encodage);
+
+// Walks the lines of a document's bytes: CR LF, LF and a lone CR each end a line, and a line
+// break at the very end starts no further line.
+class DecoupeLignes
+{
+public:
+    explicit DecoupeLignes(QByteArrayView texte) : m_texte(texte) {}
+
+    bool suivante(QByteArrayView &ligne)
+    {
+        const char *d = m_texte.data();
+        const qsizetype n = m_texte.size();
+        if (m_debut >= n)
+            return false;
+        qsizetype fin = m_debut;
+        while (fin < n && d[fin] != '\r' && d[fin] != '\n')
+            ++fin;
+        ligne = QByteArrayView(d + m_debut, fin - m_debut);
+        if (fin < n)
+            fin += (d[fin] == '\r' && fin + 1 < n && d[fin + 1] == '\n') ? 2 : 1;
+        m_debut = fin;
+        return true;
+    }
+
+private:
+    QByteArrayView m_texte;
+    qsizetype m_debut = 0;
+};
+
+// The decoded lines; CR LF, LF and a lone CR end a line, and a line break at the very end
+// starts no further line.
+QStringList lignesDocument(QByteArrayView bytes);

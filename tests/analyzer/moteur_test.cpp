@@ -1,0 +1,299 @@
+#include "tests/analyzer/moteurtest.h"
+
+#include "analyzer/tpile.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct Cas {
+    const char *nom;
+    QStringList lignes;
+    int code;
+    QString mot;
+    qsizetype ligne;
+    qsizetype colonne;
+    QStringList avertissements = {};
+    QStringList informations = {};
+};
+
+void verifie(const Cas &cas)
+{
+    SCOPED_TRACE(cas.nom);
+    const Passe passe = analyse(cas.lignes);
+    EXPECT_EQ(passe.resultat.code, cas.code);
+    EXPECT_EQ(passe.resultat.mot, cas.mot);
+    EXPECT_EQ(passe.resultat.ligne, cas.ligne);
+    EXPECT_EQ(passe.resultat.colonne, cas.colonne);
+    EXPECT_EQ(passe.avertissements, cas.avertissements);
+    EXPECT_EQ(passe.informations, cas.informations);
+}
+
+QString w1(int ligne, int position)
+{
+    return QStringLiteral("T5023 - L: %1 , C: %2 : T5025").arg(ligne).arg(position);
+}
+
+QString w2(int ligne, int position)
+{
+    return QStringLiteral("T5023 - L: %1 , C: %2 : T5026 - L: %1 , C: %2").arg(ligne).arg(position);
+}
+
+QString w3(const QString &sommet, const QString &fermeture)
+{
+    return QStringLiteral("T5023 : %1 T5024 %2").arg(sommet, fermeture);
+}
+
+TEST(Moteur, TagsAndAttributes)
+{
+    const Cas cas[] = {
+        {"empty document", {}, 0, "", 0, 1},
+        {"one empty line", {""}, 0, "", 1, 1},
+        {"closed paragraph", {"<p>texte</p>"}, 0, "", 1, 13},
+        {"open elements are not reported", {"<p>texte"}, 0, "", 1, 9},
+        {"wrong closing tag", {"<b>x</i>"}, 1, "b", 1, 8},
+        {"crossed nesting", {"<p><b></p></b>"}, 1, "b", 1, 10},
+        {"unknown element", {"<foo>"}, 2, "foo", 1, 5},
+        {"bare nowrap", {"<td nowrap>"}, 2, "nowrap", 1, 11},
+        {"self-closing slash", {"<br/>"}, 2, "br/", 1, 5},
+        {"slash after a space", {"<br />"}, 2, "/", 1, 6},
+        {"unknown closing tag replaced by code 1", {"<b></xyz>"}, 1, "b", 1, 9},
+        {"closing form of an empty element", {"<ul><li>a</li></ul>"}, 1, "ul", 1, 14},
+        {"two spaces", {"<table  border=\"1\">x</table>"}, 0, "", 1, 29},
+        {"a tab joins words", {"<table\tborder=\"1\">"}, 2, "table\tborder=\"1\"", 1, 18},
+        {"single quotes do not protect spaces", {"<img alt='a b' src=\"x.gif\">"}, 2, "b'", 1, 16},
+        {"double quotes protect spaces", {"<img alt=\"a b\" src=\"x.gif\">"}, 0, "", 1, 28},
+        {"refused attribute inside an empty element's tag",
+         {"<img onclick=\"f()\" src=\"a.gif\">"},
+         3,
+         "onclick=\"f()\"",
+         1,
+         20,
+         {},
+         {"img"}},
+        {"refused last attribute of an empty element",
+         {"<img src=\"a.gif\" onclick=\"f()\">"},
+         3,
+         "onclick=\"f()\"",
+         1,
+         31},
+        {"refused attribute of a paired element",
+         {"<body bgcolor=\"#FFFFFF\" onload=\"init()\">"},
+         3,
+         "onload=\"init()\"",
+         1,
+         40},
+        {"colour", {"<font color=\"bleu\">"}, 4, "color=\"bleu\"", 1, 19},
+        {"part of a colour name", {"<font color=\"blu\">x</font>"}, 0, "", 1, 27},
+        {"accepted alignment", {"<p align=\"top\">x</p>"}, 0, "", 1, 21},
+        {"alignment", {"<p align=\"haut\">"}, 5, "align=\"haut\"", 1, 16},
+        {"background picture",
+         {"<body background=\"fond.bmp\">"},
+         6,
+         "background=\"fond.bmp\"",
+         1,
+         28},
+        {"colour name after #", {"<font color=\"#red\">"}, 7, "color=\"#red\"", 1, 19},
+        {"char value", {"<td char=\"..\">"}, 8, "char=\"..\"", 1, 14},
+        {"script language",
+         {"<script language=\"javascript1.2\">"},
+         9,
+         "language=\"javascript1.2\"",
+         1,
+         33},
+        {"definition term", {"<dl><dt>terme<dd>definition</dl>"}, 0, "", 1, 33},
+        {"style on a paragraph", {"<p style=\"color:red\">x</p>"}, 0, "", 1, 27},
+        {"style on a division", {"<div style=\"color:red\">"}, 3, "style=\"color:red\"", 1, 23},
+        {"meta scheme", {"<meta name=\"x\" scheme=\"ISBN\">"}, 0, "", 1, 30},
+        {"closing tag followed by a space is pushed", {"<tr><td>x</td ></tr>"}, 1, "/td", 1, 20},
+    };
+    for (const Cas &c : cas)
+        verifie(c);
+}
+
+TEST(Moteur, NothingOpenOnTheStack)
+{
+    const Cas cas[] = {
+        // A closing tag with nothing open is itself the finding.
+        {"closing tag first", {"</p>"}, 1, "/p", 1, 4},
+        {"one closing tag too many", {"<p></p></p>"}, 1, "/p", 1, 11},
+        // A finding already made at the same character stands.
+        {"unknown closing tag first", {"</xyz>"}, 2, "/xyz", 1, 6},
+        // An attribute judged against an empty stack is judged against no element: allowed.
+        {"tag starting with an attribute", {"<align=center>"}, 0, "", 1, 15},
+        {"same tag inside b", {"<b><align=center>"}, 3, "align=center", 1, 17},
+        {"first word an attribute followed by another", {"<align=left width=3>"}, 0, "", 1, 21},
+    };
+    for (const Cas &c : cas)
+        verifie(c);
+}
+
+TEST(Moteur, CommentsAndProcessingBlocks)
+{
+    const Cas cas[] = {
+        {"processing block", {"<?php echo 1; ?>"}, 0, "", 1, 17},
+        {"comment", {"<!-- note -->"}, 0, "", 1, 14},
+        {"tags inside a comment are not read", {"<!-- <foo> -->"}, 0, "", 1, 15},
+        {"tags inside a processing block are not read", {"<? a <b> ?>"}, 0, "", 1, 12},
+        {"comment over two lines", {"<!-- <foo>", "--> <p>"}, 0, "", 2, 8},
+        {"shortest comment", {"<!-->x"}, 0, "", 1, 7},
+        {"declarations are skipped", {"<!DOCTYPE html>"}, 0, "", 1, 16},
+        {"comment in a comment", {"<!-- a <!-- b -->"}, 0, "", 1, 18, {w1(1, 8)}},
+        {"comment end in text", {"a --> b"}, 0, "", 1, 8, {w2(1, 4)}},
+        {"a processing block start turns a comment into a block",
+         {"<!-- <? -->"},
+         10,
+         "",
+         1,
+         12,
+         {w2(1, 10)}},
+        {"comment end closing a tag: both steps run", {"<b-->"}, 2, "b--", 1, 5, {w2(1, 4)}},
+    };
+    for (const Cas &c : cas)
+        verifie(c);
+}
+
+TEST(Moteur, TagsOverTwoLinesAndTheEndOfTheDocument)
+{
+    const Cas cas[] = {
+        {"words joined at the break", {"<table", "border=\"1\">"}, 2, "tableborder=\"1\"", 2, 11},
+        {"space before the break", {"<img ", "src=\"a.gif\">"}, 0, "", 2, 13},
+        {"> first on a line closes nothing", {"<p", ">x"}, 10, "", 2, 3},
+        {"open tag at the end", {"<p"}, 10, "", 1, 3},
+        {"< inside a quoted value opens again", {"<b class=\"x<y\">"}, 10, "", 1, 16},
+        {"open comment at the end", {"<p>", "<!-- x"}, 10, "", 2, 7},
+        {"quote state outlives its tag",
+         {"<p title=\"a>b\">", "<b class=x>"},
+         2,
+         "b class=x",
+         2,
+         11},
+    };
+    for (const Cas &c : cas)
+        verifie(c);
+}
+
+TEST(Moteur, WarningsComeInDocumentOrder)
+{
+    verifie({"case only", {"<b>x</B>"}, 0, "", 1, 9, {w3("b", "B")}});
+    verifie({"three kinds",
+             {"a -->", "<!-- <!-- -->", "<I>x</i>"},
+             0,
+             "",
+             3,
+             9,
+             {w2(1, 4), w1(2, 6), w3("I", "i")}});
+}
+
+TEST(Moteur, StopsAtTheFirstFinding)
+{
+    verifie({"later lines unread", {"<foo>", "<bar>", "a -->"}, 2, "foo", 1, 5});
+    verifie({"rest of the line unread", {"<foo> --> <!-- <!--"}, 2, "foo", 1, 5});
+    verifie({"one information box",
+             {"<img onclick=\"x\" onblur=\"y\" >"},
+             3,
+             "onclick=\"x\"",
+             1,
+             18,
+             {},
+             {"img"}});
+}
+
+TEST(Moteur, ColumnsCountCharactersOfTheText)
+{
+    verifie({"accented letters", {"<p>été</i>"}, 1, "p", 1, 10});
+    verifie({"character outside the basic plane", {"<p>\U0001F600</i>"}, 1, "p", 1, 9});
+    verifie({"accented word", {"<fé>"}, 2, "fé", 1, 4});
+    verifie({"accented last line", {"<p>", "àé"}, 0, "", 2, 3});
+}
+
+TEST(Moteur, WarningTextsAreAskedOncePerRun)
+{
+    QStringList lignes;
+    for (int i = 0; i < 50; ++i)
+        lignes << "a --> <!-- <!-- --> <b></B>";
+    const Passe passe = analyseLignes(lignes);
+    EXPECT_EQ(passe.avertissements.size(), 150);
+    EXPECT_EQ(passe.textesDemandes, 4);
+}
+
+TEST(Moteur, RunsWithoutAnyHostService)
+{
+    const ResultatAnalyse r =
+        analysecode(QStringList{"a -->", "<img onclick=\"f()\" src=\"a.gif\">"}, {});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_EQ(r.ligne, 2);
+}
+
+// A source that hands every line out of one reused buffer, as an editor adapter may.
+class SourceTampon : public SourceLignes
+{
+public:
+    explicit SourceTampon(QStringList lignes) : m_lignes(std::move(lignes)) {}
+    qsizetype nombreLignes() const override { return m_lignes.size(); }
+    QStringView ligne(qsizetype index) override
+    {
+        m_tampon.fill(u'#', 64);
+        m_tampon.replace(0, m_lignes.at(index).size(), m_lignes.at(index));
+        ++m_appels;
+        return QStringView(m_tampon).first(m_lignes.at(index).size());
+    }
+    int appels() const { return m_appels; }
+
+private:
+    QStringList m_lignes;
+    QString m_tampon;
+    int m_appels = 0;
+};
+
+TEST(Moteur, LinesMayShareOneBuffer)
+{
+    SourceTampon source({"<table", "border=\"1\">", "<b>", "x"});
+    const ResultatAnalyse r = analysecode(source, {});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.mot, "tableborder=\"1\"");
+    EXPECT_EQ(source.appels(), 2); // nothing after the line of the finding
+
+    SourceTampon ouvert({"<b>", "x</b", ">", "fin"});
+    const ResultatAnalyse r2 = analysecode(ouvert, {});
+    EXPECT_EQ(r2.code, 10);
+    EXPECT_EQ(r2.ligne, 4);
+    EXPECT_EQ(r2.colonne, 4);
+}
+
+TEST(Moteur, LineBreaksOfAFile)
+{
+    // CR LF, LF and a lone CR each end a line; a break at the very end starts no line.
+    const QByteArray octets = "<p>\r\nx\ny\r<b\r\n\r";
+    Passe passe = analyseOctets(octets, EncodageDocument::Windows1252);
+    EXPECT_EQ(passe.resultat.code, 10);
+    EXPECT_EQ(passe.resultat.ligne, 5);
+    EXPECT_EQ(passe.resultat.colonne, 1);
+    passe = analyseOctets("<p>x</p>\n", EncodageDocument::Utf8);
+    EXPECT_EQ(passe.resultat.ligne, 1);
+    EXPECT_EQ(passe.resultat.colonne, 9);
+    passe = analyseOctets("", EncodageDocument::Utf8);
+    EXPECT_EQ(passe.resultat.ligne, 0);
+    EXPECT_EQ(passe.resultat.colonne, 1);
+}
+
+TEST(Tpile, KeepsNamesAsWrittenAndStaysEmptyWhenEmpty)
+{
+    Tpile<char16_t> pile;
+    pile.initpile();
+    EXPECT_TRUE(pile.sommet().empty());
+    pile.depiler();
+    EXPECT_EQ(pile.nombre(), 0);
+    pile.empiler(u"Table");
+    pile.empiler(u"td");
+    EXPECT_EQ(pile.sommet(), u"td");
+    pile.depiler();
+    EXPECT_EQ(pile.sommet(), u"Table");
+    EXPECT_EQ(pile.nombre(), 1);
+    pile.empiler(u"b");
+    pile.initpile();
+    EXPECT_EQ(pile.nombre(), 0);
+}
+
+} // namespace
