@@ -182,10 +182,24 @@ void Tecran::buildMenus()
 
     m_linkMenu = new QMenu(this);
     m_linkMenu->setObjectName(QStringLiteral("PopupMenu1"));
-    // Link commands belong to the link dialogs, which are not built yet.
-    addAction(m_linkMenu, QStringLiteral("Liensite1"), QStringLiteral("Lien site"))->setEnabled(false);
-    addAction(m_linkMenu, QStringLiteral("Ancre1"), QStringLiteral("Ancre"))->setEnabled(false);
-    addAction(m_linkMenu, QStringLiteral("Fichier1"), QStringLiteral("Fichier"))->setEnabled(false);
+    // Each entry runs its editor command on the active editor window, once that command exists.
+    struct LinkEntry {
+        const char *item;
+        const char *caption;
+        const char *command;
+    };
+    static const LinkEntry linkEntries[] = {
+        {"Liensite1", "Lien site", "Site1"},
+        {"Ancre1", "Ancre", "Hypertexte1"},
+        {"Fichier1", "Fichier", "Fichier2"},
+    };
+    for (const LinkEntry &link : linkEntries) {
+        const QString command = QString::fromLatin1(link.command);
+        QAction *entry = addAction(m_linkMenu, QString::fromLatin1(link.item),
+                                   QString::fromUtf8(link.caption));
+        entry->setEnabled(Tedition::providesCommand(command));
+        connect(entry, &QAction::triggered, this, [this, command] { runOnActiveEditor(command); });
+    }
 }
 
 QToolButton *Tecran::addToolButton(const QString &name, const QString &hint)
@@ -274,7 +288,9 @@ void Tecran::buildToolBar()
     auto *link = addToolButton(QStringLiteral("ToolButton27"), QStringLiteral("Lien"));
     link->setMenu(m_linkMenu);
     link->setPopupMode(QToolButton::InstantPopup);
-    link->setEnabled(false);
+    link->setEnabled(Tedition::providesCommand(QStringLiteral("Site1")) ||
+                     Tedition::providesCommand(QStringLiteral("Hypertexte1")) ||
+                     Tedition::providesCommand(QStringLiteral("Fichier2")));
 
     static const EditorButton laterButtons[] = {
         {"ToolButton30", "Insérer une image", "Statiques1"},

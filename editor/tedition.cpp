@@ -1,31 +1,46 @@
 #include "editor/tedition.h"
 
 #include "editor/editorhost.h"
-#include "platform/atomicfile.h"
-#include "platform/cp1252.h"
-#include "platform/filefilter.h"
+#include "editor/editormenus.h"
 #include "platform/guarded.h"
-#include "platform/modals.h"
+#include "platform/ioerror.h"
 #include "settings/languagefiles.h"
+#include "settings/programdir.h"
+#include "settings/settingsstore.h"
+#include "platform/plaintexteditcontrol.h"
+#include "platform/editortextedit.h"
 
-#include <QCloseEvent>
-#include <QFileInfo>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QSet>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
 namespace {
 
-const QSet<QString> &builtCommands()
+std::function<void(const QString &)> &clipboardHistoryHook()
 {
-    static const QSet<QString> names = {
-        QStringLiteral("Enregistrer1"),   QStringLiteral("Enregistrersous1"),
-        QStringLiteral("OuvrirFichier1"), QStringLiteral("Quitter1"),
-        QStringLiteral("Coller2"),        QStringLiteral("Fermerlafentrecourante1"),
-    };
-    return names;
+    static std::function<void(const QString &)> hook;
+    return hook;
+}
+
+bool clipboardHoldsText()
+{
+    return !QGuiApplication::clipboard()->text().isEmpty();
+}
+
+void forEachLeafAction(QMenu *menu, const std::function<void(QAction *)> &visit)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        if (QMenu *sub = action->menu())
+            forEachLeafAction(sub, visit);
+        else
+            visit(action);
+    }
 }
 
 } // namespace
@@ -33,66 +48,98 @@ const QSet<QString> &builtCommands()
 Tedition::Tedition(EditorHost *host, QWidget *parent) : QWidget(parent), m_host(host)
 {
     setObjectName(QStringLiteral("Tedition"));
-    m_memo = new QPlainTextEdit(this);
+    m_memo = new EditorTextEdit(this);
     m_memo->setObjectName(QStringLiteral("memo1"));
+    m_control = std::make_unique<PlainTextEditControl>(*m_memo);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_memo);
+
     buildMenus();
+    bindMenus();
+    FormCreate();
+
+    m_memo->installEventFilter(this);
+    m_memo->viewport()->installEventFilter(this);
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
         refreshStatus();
+        refreshMenuStates();
         if (QAction *save = command(QStringLiteral("Enregistrer1")))
             save->setEnabled(true);
         m_host->setSaveButtonEnabled(true);
     });
-    connect(m_memo, &QPlainTextEdit::cursorPositionChanged, this, &Tedition::refreshStatus);
 }
 
-Tedition::~Tedition() = default;
-
-bool Tedition::providesCommand(const QString &name) { return builtCommands().contains(name); }
-
-void Tedition::buildMenus()
+Tedition::~Tedition()
 {
-    auto add = [this](QMenu *menu, const char *name, const QString &caption,
-                      const QKeySequence &shortcut, auto &&slot) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    auto *file = new QMenu(QStringLiteral("&Fichier"), this);
-    file->setObjectName(QStringLiteral("Fichier1"));
-    add(file, "OuvrirFichier1", QStringLiteral("&Ouvrir fichier"), {},
-        [this] { m_host->openFileCommand(); });
-    add(file, "Enregistrer1", QStringLiteral("&Enregistrer"), QKeySequence(Qt::CTRL | Qt::Key_S),
-        [this] { sauve(); })
-        ->setEnabled(false);
-    add(file, "Enregistrersous1", QStringLiteral("En&registrer sous..."), {}, [this] { saveAs(); });
-    add(file, "Quitter1", QStringLiteral("&Quitter"), {}, [this] { m_host->quitCommand(); });
+    // The control adapter watches memo1's events; it goes before the widget does.
+    m_memo->removeEventFilter(this);
+    m_memo->viewport()->removeEventFilter(this);
+    m_control.reset();
+}
 
-    auto *windows = new QMenu(QStringLiteral("Fe&nêtres"), this);
-    windows->setObjectName(QStringLiteral("Fentres1"));
-    add(windows, "Fermerlafentrecourante1", QStringLiteral("&Fermer la fenêtre courante"), {},
-        [this] { parentWidget() ? parentWidget()->close() : close(); });
-    connect(windows, &QMenu::aboutToShow, this, [this, windows] { m_host->fillWindowList(windows); });
+bool Tedition::providesCommand(const QString &name) { return commands().contains(name); }
 
-    auto *edit = new QMenu(QStringLiteral("&Edition"), this);
-    edit->setObjectName(QStringLiteral("Edition1"));
-    add(edit, "Coller2", QStringLiteral("C&oller"), QKeySequence(Qt::CTRL | Qt::Key_V),
-        [this] { m_memo->paste(); });
+EditorControl &Tedition::control() const { return *m_control; }
 
-    m_menus = {file, edit, windows};
+void Tedition::bindMenus()
+{
+    QList<QMenu *> all = m_menus;
+    if (m_contextMenu)
+        all.append(m_contextMenu);
+    for (QMenu *menu : all) {
+        forEachLeafAction(menu, [this](QAction *action) {
+            const auto found = commands().constFind(action->objectName());
+            if (found == commands().constEnd()) {
+                action->setEnabled(false); // its feature is not built yet
+                return;
+            }
+            const Command run = *found;
+            connect(action, &QAction::triggered, this, [this, run] { guarded(this, [&] { run(*this); }); });
+        });
+    }
 }
 
 QAction *Tedition::command(const QString &name) const
 {
-    for (QMenu *menu : m_menus) {
+    QList<QMenu *> all = m_menus;
+    if (m_contextMenu)
+        all.append(m_contextMenu);
+    for (QMenu *menu : all) {
         if (auto *found = menu->findChild<QAction *>(name))
             return found;
+        for (QMenu *sub : menu->findChildren<QMenu *>()) {
+            for (QAction *action : sub->actions()) {
+                if (action->objectName() == name)
+                    return action;
+            }
+        }
+        for (QAction *action : menu->actions()) {
+            if (action->objectName() == name)
+                return action;
+        }
     }
     return nullptr;
+}
+
+void Tedition::buildMenus()
+{
+    // The whole menu tree with its design captions (editor/editormenus.cpp).
+    const EditorMenus menus = buildEditorMenus(this);
+    m_menus = menus.bar;
+    m_contextMenu = menus.popup;
+    connect(menus.menu(QStringLiteral("Edition1")), &QMenu::aboutToShow, this,
+            &Tedition::refreshMenuStates);
+    QMenu *windows = menus.menu(QStringLiteral("Fentres1"));
+    connect(windows, &QMenu::aboutToShow, this, [this, windows] { m_host->fillWindowList(windows); });
+}
+
+void Tedition::Tedition_creationmenu()
+{
+    // Captions from the editor language file and the two check marks; a file that cannot be
+    // read leaves the design texts, and the failure is reported once by FormCreate.
+    if (const std::optional<QString> failure = ::Tedition_creationmenu({m_menus, m_contextMenu}))
+        throw IoError(*failure);
 }
 
 void Tedition::runCommand(const QString &name)
@@ -102,96 +149,112 @@ void Tedition::runCommand(const QString &name)
         action->trigger();
 }
 
-void Tedition::setAutoTransformChecked(bool) {}
-
-void Tedition::openFile(const QString &path)
+void Tedition::setAutoTransformChecked(bool checked)
 {
-    m_fileName = path;
-    setWindowTitle(path);
-    if (QFileInfo::exists(path)) {
-        const QByteArray bytes = readWholeFile(path);
-        auto utf8 = QStringDecoder(QStringDecoder::Utf8);
-        const QString asUtf8 = utf8.decode(bytes);
-        m_memo->setPlainText(utf8.hasError() ? cp1252::decode(bytes) : asUtf8);
-    }
-    m_memo->document()->setModified(false);
-    if (QAction *save = command(QStringLiteral("Enregistrer1")))
-        save->setEnabled(false);
+    if (QAction *action = command(QStringLiteral("Transformationautomatique1")))
+        action->setChecked(checked);
 }
 
-void Tedition::writeDocument(const QString &path)
+void Tedition::setClipboardHistoryHook(std::function<void(const QString &)> hook)
 {
-    QString text = m_memo->toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    writeFileAtomically(path, cp1252::encode(text), path + QStringLiteral(".brindel-tmp"));
+    clipboardHistoryHook() = std::move(hook);
 }
 
-bool Tedition::sauve()
+void Tedition::copyOrCut(bool cut)
 {
-    if (m_fileName.isEmpty())
-        return saveAs();
-    if (!guarded(this, [&] { writeDocument(m_fileName); }))
-        return false;
-    m_memo->document()->setModified(false);
-    if (QAction *save = command(QStringLiteral("Enregistrer1")))
-        save->setEnabled(false);
-    m_host->setSaveButtonEnabled(false);
-    return true;
+    if (cut)
+        m_control->cut();
+    else
+        m_control->copy();
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!text.isEmpty() && clipboardHistoryHook())
+        clipboardHistoryHook()(text);
+    refreshMenuStates();
 }
 
-bool Tedition::saveAs()
+void Tedition::refreshMenuStates()
 {
-    Modals::FileRequest request;
-    request.directory = m_fileName;
-    request.filter = qtFileFilter(QStringLiteral("Fichiers Html (*.htm,*.html)|*.htm;*.html|Tous les fichiers (*.*)|*.*"));
-    request.defaultSuffix = QStringLiteral("html");
-    const QString chosen = modals().saveFileName(this, request);
-    if (chosen.isEmpty())
-        return false;
-    m_fileName = chosen;
-    setWindowTitle(QFileInfo(chosen).fileName());
-    return sauve();
+    const bool selection = m_control->selLength() > 0;
+    const bool clipboard = clipboardHoldsText();
+    auto enable = [this](const char *name, bool on) {
+        if (QAction *action = command(QString::fromLatin1(name)))
+            action->setEnabled(on && commands().contains(action->objectName()));
+    };
+    enable("Coller1", clipboard);
+    enable("Viderlepressepapier1", clipboard);
+    enable("Copier1", selection);
+    enable("Couper1", selection);
+    enable("Toutsupprimer1", selection);
 }
 
-bool Tedition::FormCloseQuery()
+bool Tedition::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!m_memo->document()->isModified())
-        return true;
-    const QString caption = windowTitle().isEmpty() ? texteDialogue(805) : windowTitle();
-    switch (askYesNoCancel(this, texteDialogue(5000).arg(caption))) {
-    case QMessageBox::Yes:
-        return sauve();
-    case QMessageBox::No:
-        return true;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (watched == m_memo) {
+            refreshStatus();
+            refreshMenuStates();
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        // The click moves the caret after this filter runs: refresh once it has.
+        QMetaObject::invokeMethod(this, [this] {
+            refreshStatus();
+            refreshMenuStates();
+        }, Qt::QueuedConnection);
+        break;
+    case QEvent::ContextMenu:
+        if (watched == m_memo->viewport() || watched == m_memo) {
+            if (m_contextMenu) {
+                const bool selection = m_control->selLength() > 0;
+                auto enable = [this](const char *name, bool on) {
+                    if (QAction *action = command(QString::fromLatin1(name)))
+                        action->setEnabled(on && commands().contains(action->objectName()));
+                };
+                enable("Copier2", selection);
+                enable("Couper2", selection);
+                enable("Toutsupprimer2", selection);
+                enable("Coller2", clipboardHoldsText());
+                if (QAction *help = command(QStringLiteral("Aide3")))
+                    help->setVisible(selection);
+                m_contextMenu->exec(static_cast<QContextMenuEvent *>(event)->globalPos());
+                return true;
+            }
+        }
+        break;
     default:
-        return false;
+        break;
     }
+    return QWidget::eventFilter(watched, event);
 }
 
-void Tedition::closeEvent(QCloseEvent *event)
+void Tedition::showEvent(QShowEvent *event)
 {
-    if (m_closeApproved || FormCloseQuery()) {
-        m_closeApproved = true;
-        m_host->setStatusPanel(1, QString());
-        m_host->setStatusPanel(4, QString());
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
-void Tedition::refreshStatus()
-{
-    const QTextCursor cursor = m_memo->textCursor();
-    const int line = cursor.blockNumber();
-    const int column = cursor.positionInBlock();
-    m_host->setStatusPanel(1, texteMenu1(601) + QStringLiteral(" : ") + QString::number(line + 1) +
-                                  QStringLiteral(" - ") + texteMenu1(602) + QStringLiteral(" : ") +
-                                  QString::number(column + 1));
+    QWidget::showEvent(event);
+    refreshPosition();
 }
 
 void Tedition::FormActivate()
 {
     refreshStatus();
-    m_host->setSaveButtonEnabled(m_memo->document()->isModified());
+    m_host->setSaveButtonEnabled(m_control->isModified());
+}
+
+void Tedition::refreshPosition()
+{
+    const int start = m_control->selStart();
+    const int line = m_control->lineFromChar(start);
+    const int column = start - m_control->lineIndex(line);
+    m_host->setStatusPanel(1, m_positionWords[0] + QStringLiteral(" : ") +
+                                  QString::number(line + 1) + QStringLiteral(" - ") +
+                                  m_positionWords[1] + QStringLiteral(" : ") +
+                                  QString::number(column + 1));
+}
+
+void Tedition::refreshStatus()
+{
+    refreshPosition();
+    m_host->setStatusPanel(4, QString::number(m_control->textLength()) + QLatin1Char(' ') +
+                                  m_positionWords[2]);
 }

@@ -1,20 +1,38 @@
 #pragma once
 
+#include "platform/documentfile.h"
+
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+
 class EditorHost;
+class EditorControl;
+class PlainTextEditControl;
 class QAction;
 class QMenu;
 class QPlainTextEdit;
 
 // An editor window: one document in its text control `memo1`, with the editor's menus,
 // which take the main window's place in the menu bar while this window is active.
+//
+// Commands are registered by the name of their menu item (`Gras1`, `Enregistrer1`) in one
+// table shared by every window (editor/editorcommands.cpp): once the menus are built, every
+// item with a command runs it on its window, and every other item is disabled until its
+// feature exists.
 class Tedition : public QWidget
 {
     Q_OBJECT
 
 public:
+    using Command = std::function<void(Tedition &)>;
+    using CommandTable = QHash<QString, Command>;
+
+    static const CommandTable &commands();
+
     explicit Tedition(EditorHost *host, QWidget *parent = nullptr);
     ~Tedition() override;
 
@@ -28,7 +46,10 @@ public:
 
     QString fileName() const { return m_fileName; }
     QPlainTextEdit *memo1() const { return m_memo; }
+    EditorControl &control() const;
+    EditorHost &host() const { return *m_host; }
     QList<QMenu *> menus() const { return m_menus; }
+    QMenu *contextMenu() const { return m_contextMenu; }
     QAction *command(const QString &name) const;
 
     // Runs the named command as if its menu item had been chosen; unknown or disabled
@@ -40,6 +61,7 @@ public:
     // Saves the document (save-as for an untitled one); false when nothing was saved.
     bool sauve();
     bool saveAs();
+    void print();
 
     // The close question: true when the window may close.
     bool FormCloseQuery();
@@ -49,17 +71,45 @@ public:
     // The window became the active editor window.
     void FormActivate();
 
+    // Status panels 1 and 4 of the main window, and the edit menu states.
+    void refreshStatus();
+    void refreshPosition();
+    void refreshMenuStates();
+
+    // Cut and copy of the edit menus hand the clipboard text to this hook, which the
+    // clipboard history fills; by default it keeps nothing.
+    static void setClipboardHistoryHook(std::function<void(const QString &)> hook);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void FormCreate();
     void buildMenus();
-    void refreshStatus();
-    void writeDocument(const QString &path);
+    void Tedition_creationmenu();
+    void bindMenus();
+    void applyFontFile();
+    void markSaved();
+
+public:
+    // Commands of the file, edit and format menus (editor/editorcommands.cpp).
+    void chooseFont();
+    void copyOrCut(bool cut);
+    void clearClipboard();
+
+private:
 
     EditorHost *m_host;
     QPlainTextEdit *m_memo;
+    std::unique_ptr<PlainTextEditControl> m_control;
     QList<QMenu *> m_menus;
+    QMenu *m_contextMenu = nullptr;
     QString m_fileName;
+    DocumentFormat m_format;
+    QString m_saveSuffix = QStringLiteral("html");
+    int m_saveFilter = 1;
+    QString m_positionWords[3]; // texts 601, 602 and 603 of the main-window language file
     bool m_closeApproved = false;
 };

@@ -1,0 +1,68 @@
+#include "editor/editorcommands.h"
+
+#include "editor/editorhost.h"
+#include "editor/insertioncommands.h"
+#include "platform/editorcontrol.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+const Tedition::CommandTable &Tedition::commands()
+{
+    static const CommandTable table = [] {
+        CommandTable t;
+        addDocumentCommands(t);
+        for (const QString &name : insertionCommandNames())
+            t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
+        return t;
+    }();
+    return table;
+}
+
+void addDocumentCommands(Tedition::CommandTable &t)
+{
+    // Fichier
+    t.insert(QStringLiteral("OuvrirFichier1"), [](Tedition &e) { e.host().openFileCommand(); });
+    t.insert(QStringLiteral("Enregistrer1"), [](Tedition &e) { e.sauve(); });
+    t.insert(QStringLiteral("Enregistrersous1"), [](Tedition &e) { e.saveAs(); });
+    t.insert(QStringLiteral("Imprimer1"), [](Tedition &e) { e.print(); });
+    t.insert(QStringLiteral("Quitter1"), [](Tedition &e) { e.host().quitCommand(); });
+
+    // Edition, and the same commands of the context menu
+    t.insert(QStringLiteral("Defaire1"), [](Tedition &e) { e.control().undo(); });
+    t.insert(QStringLiteral("Toutslectionner1"), [](Tedition &e) {
+        e.control().selectAll();
+        e.refreshMenuStates();
+    });
+    t.insert(QStringLiteral("Toutslectionner2"), [](Tedition &e) { e.control().selectAll(); });
+    for (const char *name : {"Couper1", "Couper2"})
+        t.insert(QString::fromLatin1(name), [](Tedition &e) { e.copyOrCut(true); });
+    for (const char *name : {"Copier1", "Copier2"})
+        t.insert(QString::fromLatin1(name), [](Tedition &e) { e.copyOrCut(false); });
+    for (const char *name : {"Coller1", "Coller2"})
+        t.insert(QString::fromLatin1(name), [](Tedition &e) { e.control().paste(); });
+    for (const char *name : {"Toutsupprimer1", "Toutsupprimer2"}) {
+        t.insert(QString::fromLatin1(name), [](Tedition &e) {
+            e.control().deleteSelection();
+            e.refreshMenuStates();
+        });
+    }
+    t.insert(QStringLiteral("Viderlepressepapier1"), [](Tedition &e) { e.clearClipboard(); });
+
+    // Fenêtres
+    t.insert(QStringLiteral("Horizontale1"), [](Tedition &e) { e.host().tileHorizontalCommand(); });
+    t.insert(QStringLiteral("Verticale1"), [](Tedition &e) { e.host().tileVerticalCommand(); });
+    t.insert(QStringLiteral("Cascade1"), [](Tedition &e) { e.host().cascadeCommand(); });
+    t.insert(QStringLiteral("Rorganiserlesicnes1"), [](Tedition &e) { e.host().arrangeIconsCommand(); });
+    t.insert(QStringLiteral("Fermerlafentrecourante1"), [](Tedition &e) {
+        QWidget *frame = e.parentWidget() ? e.parentWidget() : &e;
+        frame->close();
+    });
+    t.insert(QStringLiteral("Fermertouteslesfentres1"), [](Tedition &e) { e.host().closeAllCommand(); });
+
+    // Format and ?
+    t.insert(QStringLiteral("Policesdecaractres1"), [](Tedition &e) { e.chooseFont(); });
+    t.insert(QStringLiteral("VisiterleSite1"), [](Tedition &e) { e.host().visitSiteCommand(); });
+    t.insert(QStringLiteral("Mcrire1"), [](Tedition &e) { e.host().writeMailCommand(); });
+    t.insert(QStringLiteral("Aproposde1"), [](Tedition &e) { e.host().aboutCommand(&e); });
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "editor/fontrecord.h"
+
+#include <QColor>
+#include <QFont>
+
+// The font of memo1 as designed: fixed pitch, small.
+QFont designEditorFont();
+
+// The font a record describes, applied over `base` in the order height, size, name, then
+// the style flags that are set; and its text colour.
+QFont fontFromRecord(const FontRecord &record, const QFont &base);
+QColor colourFromRecord(const FontRecord &record);
+
+FontRecord recordFromFont(const QFont &font, const QColor &colour);
