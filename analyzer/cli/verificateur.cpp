@@ -4,6 +4,7 @@
 #include "analyzer/journalanalyse.h"
 #include "analyzer/textedocument.h"
 #include "platform/atomicfile.h"
+#include "platform/documentfile.h"
 #include "platform/ioerror.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
@@ -169,6 +170,11 @@ int Verificateur::verifie(const QString &fichier)
 {
     const QByteArray octets =
         fichier == QLatin1String("-") ? litEntreeStandard() : readWholeFile(fichier);
+    // The editor does not open such a file either.
+    if (looksBinary(octets)) {
+        throw IoError(tr("%1 n'est pas un fichier texte (il contient des octets nuls).")
+                          .arg(fichier == QLatin1String("-") ? tr("L'entrée standard") : fichier));
+    }
     const EncodageDocument encodage = encodageDocument(octets);
 
     // Text output streams each warning as met; JSON gathers the log for the object's end.

@@ -104,7 +104,8 @@ TEST_F(Cli, JsonEscapesControlCharactersAndKeepsUtf8)
     ecrit("c.htm", "<p>\n<f\xC3\xA9\t\"\\>\n"); // UTF-8 "fé", a tab, a quote, a backslash
     const Execution e = lance({"--json", "c.htm"});
     EXPECT_EQ(e.sortie, 1);
-    EXPECT_TRUE(e.standard.contains(QStringLiteral("\"mot\": \"fé\\t\\\"\\\\\""))) << e.standard.toStdString();
+    EXPECT_TRUE(e.standard.contains(QStringLiteral("\"mot\": \"fé\\t\\\"\\\\\"")))
+        << e.standard.toStdString();
     const QJsonObject c = QJsonDocument::fromJson(e.standard.toUtf8()).object();
     EXPECT_EQ(c.value("mot").toString(), QStringLiteral("fé\t\"\\"));
     EXPECT_EQ(c.value("colonne").toInt(), 7);
@@ -141,11 +142,13 @@ TEST_F(Cli, AnUnreadableFileDoesNotStopTheOthers)
     ecrit("a.htm", "<p>x</p>");
     ecrit("b.htm", "<p>x</p>");
     QDir(m_dir.path()).mkdir("dossier.htm");
-    const Execution e = lance({"a.htm", "absent.htm", "dossier.htm", "b.htm"});
+    ecrit("image.gif", QByteArray("GIF89a\x01\x00\x01\x00\x00\x00", 12));
+    const Execution e = lance({"a.htm", "absent.htm", "dossier.htm", "image.gif", "b.htm"});
     EXPECT_EQ(e.sortie, 2);
     EXPECT_EQ(e.standard, "a.htm:1:9: " + texte(5006) + "\n" + "b.htm:1:9: " + texte(5006) + "\n");
     EXPECT_TRUE(e.erreurs.contains("absent.htm")) << e.erreurs.toStdString();
     EXPECT_TRUE(e.erreurs.contains("dossier.htm")) << e.erreurs.toStdString();
+    EXPECT_TRUE(e.erreurs.contains("image.gif")) << e.erreurs.toStdString();
 }
 
 TEST_F(Cli, ExitStatus)

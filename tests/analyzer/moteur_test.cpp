@@ -1,6 +1,10 @@
 #include "tests/analyzer/moteurtest.h"
 
+#include "analyzer/sourceediteur.h"
+#include "analyzer/textedocument.h"
 #include "analyzer/tpile.h"
+#include "platform/documentfile.h"
+#include "platform/memoryeditorcontrol.h"
 
 #include <gtest/gtest.h>
 
@@ -262,6 +266,36 @@ TEST(Moteur, LinesMayShareOneBuffer)
     EXPECT_EQ(r2.colonne, 4);
 }
 
+TEST(Moteur, ReadsTheLinesOfAnEditorControl)
+{
+    struct Cas {
+        const char *texte;
+        qsizetype ligne;
+        qsizetype colonne;
+    };
+    // A final line break starts no further line; an empty text has no line.
+    const Cas cas[] = {{"", 0, 1},
+                       {"<p>x</p>", 1, 9},
+                       {"<p>\r\nx</p>\r\n", 2, 6},
+                       {"<p>\n\n", 2, 1},
+                       {"\r\n", 1, 1}};
+    for (const Cas &c : cas) {
+        MemoryEditorControl controle(QString::fromUtf8(c.texte));
+        SourceEditeur source(controle);
+        const ResultatAnalyse r = analysecode(source, {});
+        EXPECT_EQ(r.code, 0) << c.texte;
+        EXPECT_EQ(r.ligne, c.ligne) << c.texte;
+        EXPECT_EQ(r.colonne, c.colonne) << c.texte;
+    }
+    MemoryEditorControl controle(QStringLiteral("<table>\r\n<tr><td>x</td></tr>\r\n</tabel>"));
+    SourceEditeur source(controle);
+    const ResultatAnalyse r = analysecode(source, {});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.mot, "table");
+    EXPECT_EQ(r.ligne, 3);
+    EXPECT_EQ(r.colonne, 8);
+}
+
 TEST(Moteur, LineBreaksOfAFile)
 {
     // CR LF, LF and a lone CR each end a line; a break at the very end starts no line.
@@ -276,6 +310,35 @@ TEST(Moteur, LineBreaksOfAFile)
     passe = analyseOctets("", EncodageDocument::Utf8);
     EXPECT_EQ(passe.resultat.ligne, 0);
     EXPECT_EQ(passe.resultat.colonne, 1);
+}
+
+TEST(TexteDocument, ChoosesTheEncodingTheEditorChooses)
+{
+    const QByteArray cas[] = {
+        "",
+        "ascii <p>",
+        "\xC3\xA9t\xC3\xA9",
+        "\xE9t\xE9",
+        "\xEF\xBB\xBF<p>",
+        "\xEF\xBB\xBF",
+        "\xC0\x80",         // overlong
+        "\xED\xA0\x80",     // surrogate
+        "\xF4\x90\x80\x80", // above U+10FFFF
+        "\xF0\x9F\x98\x80", // outside the basic plane
+        "abcdefgh\xC3",     // cut short
+        "abcdefghijklmnop\xE2\x82\xAC",
+        "\xE2\x82",
+        "\x80",
+    };
+    for (const QByteArray &octets : cas) {
+        const bool utf8 = decodeDocument(octets).format.encoding == Encoding::Utf8;
+        EXPECT_EQ(encodageDocument(octets) == EncodageDocument::Utf8, utf8)
+            << octets.toHex().constData();
+        const QString texte = decodeDocument(octets).text;
+        EXPECT_EQ(lignesDocument(octets).join(u'\n'),
+                  texte.endsWith(u'\n') ? texte.chopped(1) : texte)
+            << octets.toHex().constData();
+    }
 }
 
 TEST(Tpile, KeepsNamesAsWrittenAndStaysEmptyWhenEmpty)

@@ -1,0 +1,107 @@
+#include "analyzer/tanalyseur.h"
+#include "editor/tedition.h"
+#include "platform/editorcontrol.h"
+#include "settings/languagefiles.h"
+#include "tests/editor/fakehost.h"
+#include "tests/support/scriptedmodals.h"
+#include "tests/support/tempprogramdir.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AnalysisReport : public ::testing::Test
+{
+protected:
+    TempProgramDir dir;
+    ScriptedModals answers;
+    ScopedModals scoped{answers};
+    FakeHost host;
+    Tedition editor{&host};
+
+    // Runs the command and answers the report window with OK (or "Aller à l'erreur").
+    void run(const QString &text, bool goToFinding = false)
+    {
+        editor.control().setText(text);
+        editor.control().setSelection(0, 0);
+        answers.dialogs.push_back([goToFinding](QDialog &dialog) {
+            if (goToFinding)
+                dialog.findChild<QPushButton *>("BoutonAllerErreur")->click();
+            return int(QDialog::Accepted);
+        });
+        editor.runCommand("Analyseurdecode1");
+    }
+
+    Tanalyseur &report() { return Tanalyseur::instance(); }
+};
+
+TEST_F(AnalysisReport, CleanDocumentShowsItsEndAndTheNoFindingLine)
+{
+    run("<P>a</P>\r\nabc\r\n");
+    EXPECT_EQ(answers.dialogsShown, std::vector<QString>{"Tanalyseur"});
+    EXPECT_EQ(report().ligneText(), "2");
+    EXPECT_EQ(report().colonneText(), "4");
+    EXPECT_EQ(report().logText(), texteDialogue(5006));
+    EXPECT_FALSE(QFileInfo::exists(dir.file("analyse.log"))) << "the log is deleted";
+    EXPECT_EQ(report().windowTitle(), texteDialogue(1000));
+}
+
+TEST_F(AnalysisReport, FindingLineNamesTheWordAndItsMeaning)
+{
+    run("<b>x</i>");
+    EXPECT_EQ(report().ligneText(), "1");
+    EXPECT_EQ(report().colonneText(), "8");
+    EXPECT_EQ(report().logText(), "Erreur : <b> : " + texteDialogue(5010));
+
+    run("<img src=\"a.gif\" border=0 hspace=2 onclick=\"f()\">");
+    EXPECT_EQ(report().logText(), "Erreur : onclick=\"f()\" : " + texteDialogue(5012));
+}
+
+TEST_F(AnalysisReport, WarningsComeBeforeTheFinalLineAndEachRunStartsAfresh)
+{
+    run("<b>x</B>");
+    const QStringList lines = report().logText().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith(texteDialogue(5023)));
+    EXPECT_EQ(lines[1], texteDialogue(5006));
+    run("<P>ok</P>");
+    EXPECT_EQ(report().logText(), texteDialogue(5006));
+}
+
+TEST_F(AnalysisReport, GoToFindingPutsTheCaretOnTheReportedColumn)
+{
+    run("<P>a</P>\r\n<b>x</i>", true);
+    const int line = editor.control().lineFromChar(editor.control().selStart());
+    EXPECT_EQ(line, 1);
+    EXPECT_EQ(editor.control().selStart() - editor.control().lineIndex(line) + 1,
+              report().colonneText().toInt());
+    EXPECT_EQ(editor.control().selLength(), 0);
+
+    run("<P>a</P>\r\n<b>x</i>", false);
+    EXPECT_EQ(editor.control().selStart(), 0) << "OK leaves the caret where it was";
+}
+
+TEST_F(AnalysisReport, UnwritableLogGivesAMessageAndNoWindow)
+{
+    QDir().mkpath(dir.file("analyse.log")); // a directory where the log should be
+    editor.control().setText("<P>a</P>");
+    editor.runCommand("Analyseurdecode1");
+    EXPECT_TRUE(answers.dialogsShown.empty());
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages[0].kind, Modals::MessageKind::Error);
+}
+
+TEST_F(AnalysisReport, EmptyElementInformationBoxGoesThroughTheModalService)
+{
+    run("<BR HREF=\"x\">");
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages[0].kind, Modals::MessageKind::Information);
+    EXPECT_EQ(answers.messages[0].text.toLower(), "br");
+    EXPECT_TRUE(report().logText().startsWith("Erreur : HREF=\"x\" : "));
+}
+
+} // namespace
