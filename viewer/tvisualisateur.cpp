@@ -42,7 +42,8 @@ Tvisualisateur::Tvisualisateur(const QString &handOffFile, QWidget *parent)
         if (link.isEmpty())
             statusBar()->clearMessage();
         else
-            statusBar()->showMessage(link.toDisplayString());
+            statusBar()->showMessage(
+                classifyLink(link, m_browser->source()).url.toDisplayString(QUrl::PreferLocalFile));
     });
     connect(m_browser, &QTextBrowser::historyChanged, this, &Tvisualisateur::updateChrome);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &Tvisualisateur::updateChrome);

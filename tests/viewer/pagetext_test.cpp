@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 namespace
 {
 
@@ -34,22 +32,6 @@ TEST(PageText, DecodesUtf8OnlyWhenValidAndNotAscii)
     };
     for (const Case &c : cases)
         EXPECT_EQ(decodePageBytes(c.bytes), c.text) << c.name;
-}
-
-TEST(PageText, FormatFollowsTheSuffix)
-{
-    struct Case {
-        const char *path;
-        PageFormat format;
-    };
-    const Case cases[] = {
-        {"/a/page.htm", PageFormat::Html},       {"/a/PAGE.HTML", PageFormat::Html},
-        {"/a/readme", PageFormat::Html},         {"/a/style.css", PageFormat::PlainText},
-        {"/a/notes.txt", PageFormat::PlainText}, {"/a/canal.cdf", PageFormat::PlainText},
-        {"/a/photo.jpg", PageFormat::Other},     {"/a/doc.pdf", PageFormat::Other},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(formatOf(QString::fromUtf8(c.path)), c.format) << c.path;
 }
 
 TEST(LinkTargetTest, ClassifiesByWhereTheLinkLeads)
@@ -94,32 +76,6 @@ protected:
         return file.fileName();
     }
 };
-
-TEST_F(PageLoaderTest, EveryPathThatIsNotAReadablePageGivesAFrenchMessagePage)
-{
-    QDir(dir.path()).mkdir(QStringLiteral("dossier"));
-    const QString fifo = dir.filePath(QStringLiteral("tube.htm"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    struct Case {
-        QString path;
-        PageProblem problem;
-        QString phrase;
-    };
-    const Case cases[] = {
-        {QString(), PageProblem::NoPage, QStringLiteral("Aucune page n'a été indiquée")},
-        {dir.filePath(QStringLiteral("absente.htm")), PageProblem::Missing,
-         QStringLiteral("est introuvable")},
-        {dir.filePath(QStringLiteral("dossier")), PageProblem::Directory,
-         QStringLiteral("est un répertoire")},
-        {fifo, PageProblem::NotRegularFile, QStringLiteral("n'est pas un fichier ordinaire")},
-    };
-    for (const Case &c : cases) {
-        const LoadedPage page = loadPage(c.path);
-        EXPECT_EQ(page.problem, c.problem) << c.path.toStdString();
-        EXPECT_TRUE(page.markup.contains(c.phrase)) << page.markup.toStdString();
-        EXPECT_TRUE(page.markup.contains(c.path.toHtmlEscaped())) << page.markup.toStdString();
-    }
-}
 
 TEST_F(PageLoaderTest, MarkupInThePathIsShownAsText)
 {
