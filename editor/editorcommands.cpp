@@ -1,5 +1,6 @@
 #include "editor/editorcommands.h"
 
+#include "editor/charactercommands.h"
 #include "editor/editorhost.h"
 #include "editor/insertioncommands.h"
 #include "platform/editorcontrol.h"
@@ -12,6 +13,7 @@ const Tedition::CommandTable &Tedition::commands()
     static const CommandTable table = [] {
         CommandTable t;
         addDocumentCommands(t);
+        addCharacterCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;

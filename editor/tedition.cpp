@@ -1,5 +1,6 @@
 #include "editor/tedition.h"
 
+#include "editor/charactercommands.h"
 #include "editor/editorhost.h"
 #include "editor/editormenus.h"
 #include "platform/guarded.h"
@@ -51,6 +52,7 @@ Tedition::Tedition(EditorHost *host, QWidget *parent) : QWidget(parent), m_host(
     m_memo = new EditorTextEdit(this);
     m_memo->setObjectName(QStringLiteral("memo1"));
     m_control = std::make_unique<PlainTextEditControl>(*m_memo);
+    m_control->setKeyHook([this](QChar key) { return Tedition_Memo1KeyPress(*this, key); });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_memo);

@@ -1,0 +1,190 @@
+// Runs "Coder les caractères spéciaux" on generated HTML documents in a real editor window
+// and prints how long it takes:
+//   pass      the encoding pass alone: every line encoded and written to remplace.sav
+//   command   the whole command: pass, read back, reload into the window (one undo step)
+//   undo      taking the reload back
+// Two kinds of document: Windows-1252 text, and UTF-8 text holding characters that
+// Windows-1252 cannot hold (the work file is then written in UTF-8).
+// Usage: encodeall_bench [size in MB ...]   (default 1 5 20); runs offscreen.
+#include "editor/charactercommands.h"
+#include "editor/editorhost.h"
+#include "editor/tedition.h"
+#include "platform/editorcontrol.h"
+#include "platform/modals.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+namespace
+{
+
+// Answers the information box at once; nothing else may be asked.
+class SilentModals final : public Modals
+{
+public:
+    int informations = 0;
+    int unexpected = 0;
+
+    int execDialog(QDialog &) override { return ++unexpected, 0; }
+    QMessageBox::StandardButton message(QWidget *, MessageKind kind, const QString &,
+                                        const QString &text, QMessageBox::StandardButtons) override
+    {
+        if (kind == MessageKind::Information)
+            ++informations;
+        else
+            std::fprintf(stderr, "message: %s\n", qPrintable(text)), ++unexpected;
+        return QMessageBox::Ok;
+    }
+    std::optional<QString> inputText(QWidget *, const QString &, const QString &,
+                                     const QString &) override
+    {
+        return ++unexpected, std::nullopt;
+    }
+    QString openFileName(QWidget *, FileRequest &) override { return ++unexpected, QString(); }
+    QString saveFileName(QWidget *, FileRequest &) override { return ++unexpected, QString(); }
+    QString directoryName(QWidget *, const QString &, const QString &) override
+    {
+        return ++unexpected, QString();
+    }
+    std::optional<QColor> color(QWidget *, const QColor &) override
+    {
+        return ++unexpected, std::nullopt;
+    }
+    std::optional<QFont> font(QWidget *, const QFont &) override
+    {
+        return ++unexpected, std::nullopt;
+    }
+    bool printDialog(QWidget *, QPrinter &) override { return ++unexpected, false; }
+    bool openUrl(const QUrl &) override { return ++unexpected, false; }
+    bool startProgram(const QString &, const QStringList &) override { return ++unexpected, false; }
+};
+
+class NoHost final : public EditorHost
+{
+public:
+    void setStatusPanel(int, const QString &) override {}
+    void setSaveButtonEnabled(bool) override {}
+    void openFileCommand() override {}
+    void quitCommand() override {}
+    void tileHorizontalCommand() override {}
+    void tileVerticalCommand() override {}
+    void cascadeCommand() override {}
+    void arrangeIconsCommand() override {}
+    void closeAllCommand() override {}
+    void visitSiteCommand() override {}
+    void writeMailCommand() override {}
+    void aboutCommand(QWidget *) override {}
+    void fillWindowList(QMenu *) override {}
+};
+
+// An HTML page of about `megabytes` MB with French accents, signs and vertical bars on
+// most lines, CR LF line ends; `beyondCodePage` adds characters that Windows-1252 lacks.
+QString generatePage(int megabytes, bool beyondCodePage)
+{
+    const qsizetype target = qsizetype(megabytes) * 1024 * 1024;
+    const QString lines[] = {
+        QStringLiteral("<TABLE BORDER=\"1\" WIDTH=\"100%\">"),
+        QStringLiteral("  <TR><TD ALIGN=\"center\">Cellule numéro %1</TD><TD>Données é è à ç | "
+                       "5 € § ° ²</TD></TR>"),
+        QStringLiteral("<P>Voici un paragraphe d'exemple, assez long pour qu'il soit coupé à "
+                       "l'écran lorsque la fenêtre est étroite : le texte continue, ligne %1.</P>"),
+        QStringLiteral("<A HREF=\"pages/page%1.htm\">Lien vers la page %1</A><BR>"),
+        QString(),
+        beyondCodePage ? QStringLiteral("<P>Flèche → et grec αβγ, ligne %1</P>")
+                       : QStringLiteral("</TABLE>"),
+    };
+    QString page =
+        QStringLiteral("<HTML>\r\n<HEAD><TITLE>Banc d'essai</TITLE></HEAD>\r\n<BODY>\r\n");
+    page.reserve(target + 1024);
+    for (int i = 0; page.size() < target; ++i) {
+        page += QString(lines[i % 6]).replace(QLatin1String("%1"), QString::number(i));
+        page += QLatin1String("\r\n");
+    }
+    page += QStringLiteral("</BODY>\r\n</HTML>");
+    return page;
+}
+
+struct Clock {
+    QElapsedTimer wall;
+    double cpuStart = cpuNow();
+
+    Clock() { wall.start(); }
+    static double cpuNow()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+    }
+    double wallMs() const { return wall.nsecsElapsed() / 1e6; }
+    double cpuMs() const { return cpuNow() - cpuStart; }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir programDir;
+    qputenv("BRINDEL_HOME", QFile::encodeName(programDir.path()));
+    QApplication app(argc, argv);
+
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes.push_back(std::max(1, std::atoi(argv[i])));
+    if (sizes.empty())
+        sizes = {1, 5, 20};
+
+    SilentModals answers;
+    ScopedModals scoped(answers);
+    NoHost host;
+
+    std::printf("%5s %-8s %8s | %8s | %8s %11s | %8s | %s\n", "size", "kind", "lines", "pass",
+                "command", "command.cpu", "undo", "result");
+    std::printf("%5s %-8s %8s | %8s | %8s %11s | %8s |\n", "MB", "", "", "ms", "ms", "ms", "ms");
+    for (int megabytes : sizes) {
+        for (bool beyond : {false, true}) {
+            const QString page = generatePage(megabytes, beyond);
+            Tedition window(&host);
+            window.resize(1000, 700);
+            window.show();
+            EditorControl &control = window.control();
+            control.setText(page);
+            control.setModified(false);
+            QCoreApplication::processEvents();
+
+            Clock passClock;
+            codecaracteres(control, programDir.filePath(QStringLiteral("essai.sav")));
+            const double passMs = passClock.wallMs();
+            QFile::remove(programDir.filePath(QStringLiteral("essai.sav")));
+
+            const int before = answers.informations;
+            Clock commandClock;
+            window.runCommand(QStringLiteral("Coderlescaractresspciaux1"));
+            const double commandMs = commandClock.wallMs();
+            const double commandCpuMs = commandClock.cpuMs();
+            const bool ran = answers.informations == before + 1 && answers.unexpected == 0 &&
+                             control.text() != page &&
+                             !QFile::exists(programDir.filePath(QStringLiteral("remplace.sav")));
+
+            Clock undoClock;
+            control.undo();
+            const double undoMs = undoClock.wallMs();
+            const bool undone = control.text() == page;
+
+            std::printf("%5d %-8s %8d | %8.1f | %8.1f %11.1f | %8.1f | %s\n", megabytes,
+                        beyond ? "utf-8" : "cp1252", control.lineCount(), passMs, commandMs,
+                        commandCpuMs, undoMs,
+                        ran && undone ? "ok" : (ran ? "undo differs" : "FAILED"));
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,281 @@
+#include "editor/charactercommands.h"
+
+#include "app/appstate.h"
+#include "editor/insertion.h"
+#include "editor/specialcharacters.h"
+#include "platform/atomicfile.h"
+#include "platform/cp1252.h"
+#include "platform/editorcontrol.h"
+#include "platform/ioerror.h"
+#include "platform/modals.h"
+#include "settings/languagefiles.h"
+#include "settings/programdir.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace
+{
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("caracteres", text);
+}
+
+QString unchanged()
+{
+    return tr("Le document n'a pas été modifié.");
+}
+
+// Shows the wait cursor over a widget for the lifetime of the object.
+class WaitCursor
+{
+public:
+    explicit WaitCursor(QWidget &widget)
+        : m_widget(widget), m_previous(widget.cursor()),
+          m_hadCursor(widget.testAttribute(Qt::WA_SetCursor))
+    {
+        m_widget.setCursor(Qt::WaitCursor);
+    }
+    ~WaitCursor()
+    {
+        if (m_hadCursor)
+            m_widget.setCursor(m_previous);
+        else
+            m_widget.unsetCursor();
+    }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+
+private:
+    QWidget &m_widget;
+    QCursor m_previous;
+    bool m_hadCursor;
+};
+
+// Removes the work file when the command ends, however it ends; a failed removal is
+// ignored.
+class WorkFileRemoval
+{
+public:
+    explicit WorkFileRemoval(QString path) : m_path(std::move(path)) {}
+    ~WorkFileRemoval() { QFile::remove(m_path); }
+    WorkFileRemoval(const WorkFileRemoval &) = delete;
+    WorkFileRemoval &operator=(const WorkFileRemoval &) = delete;
+
+private:
+    QString m_path;
+};
+
+// The work file remplace.sav: created empty when constructed; the lines appended by
+// ecrireremplace are collected and written in one pass by close(). The file is in
+// Windows-1252, or in UTF-8 when a character that the code page cannot hold is part of the
+// text, so that no character is lost on the way.
+class RemplaceFile
+{
+public:
+    explicit RemplaceFile(const QString &path) : m_file(path)
+    {
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw IoError(tr("Impossible de créer le fichier de travail %1 : %2\n%3")
+                              .arg(path, m_file.errorString(), unchanged()));
+    }
+
+    void ecrireremplace(QStringView line)
+    {
+        m_text += line;
+        m_text += QLatin1String("\r\n");
+    }
+
+    // Writes the collected lines in one pass; returns the bytes written and whether they are
+    // UTF-8.
+    std::pair<QByteArray, bool> close()
+    {
+        const bool utf8 = !cp1252::canEncodeAll(m_text);
+        QByteArray bytes = utf8 ? m_text.toUtf8() : cp1252::encode(m_text);
+        m_text = QString();
+        const bool written = m_file.write(bytes) == bytes.size() && m_file.flush();
+        const QString reason = m_file.errorString();
+        m_file.close();
+        if (!written || m_file.error() != QFileDevice::NoError)
+            throw IoError(tr("Impossible d'écrire le fichier de travail %1 : %2\n%3")
+                              .arg(m_file.fileName(), reason, unchanged()));
+        return {std::move(bytes), utf8};
+    }
+
+    void reserve(qsizetype size) { m_text.reserve(size); }
+
+private:
+    QFile m_file;
+    QString m_text;
+};
+
+// Reads the work file back as text, without the line end of its last line. It must hold
+// exactly what the encoding pass wrote: a file changed or cut short in between is refused.
+QString relireremplace(const QString &path, const EncodedDocument &written)
+{
+    QByteArray read;
+    try {
+        read = readWholeFile(path);
+    } catch (const IoError &error) {
+        throw IoError(error.message() + QLatin1Char('\n') + unchanged());
+    }
+    if (read != written.bytes)
+        throw IoError(tr("Le fichier de travail %1 a été modifié avant d'être relu.\n%2")
+                          .arg(path, unchanged()));
+    read.chop(2);
+    return written.utf8 ? QString::fromUtf8(read) : cp1252::decode(read);
+}
+
+// Replaces the whole document by `text` in one undo step; the document is marked modified
+// and the caret goes to the start, as after loading a file.
+void reloadDocument(EditorControl &control, const QString &text)
+{
+    EditBlock step(control);
+    control.selectAll();
+    control.replaceSelection(text);
+    control.setSelection(0, 0);
+}
+
+QString encodingDoneMessage()
+{
+    try {
+        return texteDialogue(4);
+    } catch (const IoError &) {
+        return tr("Les caractères spéciaux du document ont été remplacés par leurs codes HTML.");
+    }
+}
+
+// A key press or an input-method commit on a one-line field, offered to the transformation.
+class LineEditHook final : public QObject
+{
+public:
+    explicit LineEditHook(QLineEdit &field)
+        : QObject(&field), m_field(field),
+          m_transform([&field](const QString &reference) { field.insert(reference); })
+    {
+        field.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != &m_field)
+            return false;
+        if (event->type() == QEvent::KeyPress)
+            return converted(static_cast<QKeyEvent *>(event)->text());
+        if (event->type() == QEvent::InputMethod) {
+            const auto *input = static_cast<QInputMethodEvent *>(event);
+            if (!converted(input->commitString()))
+                return false;
+            // The same event without its committed character keeps the input method's
+            // composition right.
+            QInputMethodEvent withoutCommit(input->preeditString(), input->attributes());
+            QCoreApplication::sendEvent(&m_field, &withoutCommit);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    bool converted(const QString &typed) const
+    {
+        return typed.size() == 1 && m_transform(typed.front());
+    }
+
+    QLineEdit &m_field;
+    AutoTransform m_transform;
+};
+
+} // namespace
+
+AutoTransform::AutoTransform(ReplaceSelection replaceSelection, FlagOn flagOn)
+    : m_replaceSelection(std::move(replaceSelection)), m_flagOn(std::move(flagOn))
+{
+}
+
+bool AutoTransform::operator()(QChar key) const
+{
+    if (!m_flagOn())
+        return false;
+    const QString reference = specialchars::typedReference(key);
+    if (reference.isEmpty())
+        return false;
+    m_replaceSelection(reference);
+    return true;
+}
+
+bool AutoTransform::programFlagOn()
+{
+    return appState().autoTransform == 1;
+}
+
+void installAutoTransform(QLineEdit &field)
+{
+    new LineEditHook(field);
+}
+
+bool Tedition_Memo1KeyPress(Tedition &window, QChar key)
+{
+    EditorControl &control = window.control();
+    const bool cancelled = AutoTransform(
+        [&control](const QString &reference) { control.replaceSelection(reference); })(key);
+    window.refreshStatus();
+    window.refreshMenuStates();
+    return cancelled;
+}
+
+EncodedDocument codecaracteres(const EditorControl &control, const QString &path)
+{
+    RemplaceFile file(path);
+    try {
+        file.reserve(qsizetype(control.textLength()) + 2);
+        qsizetype replaced = 0;
+        QString encoded;
+        for (int i = 0, count = control.lineCount(); i < count; ++i) {
+            encoded.clear();
+            replaced += specialchars::appendEncodedLine(encoded, control.line(i));
+            file.ecrireremplace(encoded);
+        }
+        auto [bytes, utf8] = file.close();
+        return {std::move(bytes), utf8, replaced};
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
+}
+
+void Tedition_Coderlescaractresspciaux1Click(Tedition &window)
+{
+    WaitCursor wait(*window.memo1()->viewport());
+    const QString path = programDirectory() + QStringLiteral("remplace.sav");
+    const WorkFileRemoval removal(path);
+    const EncodedDocument encoded = codecaracteres(window.control(), path);
+    showInformation(&window, encodingDoneMessage());
+    const QString text = relireremplace(path, encoded);
+    // A document with nothing to encode stays as it is, with its undo history and caret.
+    if (encoded.replaced > 0)
+        reloadDocument(window.control(), text);
+}
+
+void addCharacterCommands(Tedition::CommandTable &table)
+{
+    for (const specialchars::CharacterItem &item : specialchars::characterItems()) {
+        const QString reference = specialchars::itemReference(item);
+        table.insert(QString::fromLatin1(item.name), [reference](Tedition &window) {
+            insertSimple(window.control(), reference, std::nullopt);
+        });
+    }
+    table.insert(QStringLiteral("Transformationautomatique1"), [](Tedition &window) {
+        // The item is checkable: choosing it has already toggled its own mark.
+        const QAction *item = window.command(QStringLiteral("Transformationautomatique1"));
+        appState().autoTransform = item && item->isChecked() ? 1 : 0;
+    });
+    table.insert(QStringLiteral("Coderlescaractresspciaux1"),
+                 Tedition_Coderlescaractresspciaux1Click);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "editor/tedition.h"
+
+#include <QChar>
+#include <QString>
+
+#include <functional>
+
+class EditorControl;
+class QLineEdit;
+
+// The automatic transformation of typed characters, for any text field: while the
+// program-wide flag is on, a character of the typing table is not typed but replaced by
+// its reference, which takes the place of the field's selection (caret after it).
+class AutoTransform
+{
+public:
+    using ReplaceSelection = std::function<void(const QString &)>;
+    using FlagOn = std::function<bool()>;
+
+    // `flagOn` tells whether the transformation is on; by default the program-wide flag
+    // (appState().autoTransform equal to 1), read at every key.
+    explicit AutoTransform(ReplaceSelection replaceSelection, FlagOn flagOn = programFlagOn);
+
+    // Called with a typed character before the field acts on it. True when the reference
+    // was put in its place: the key must then be cancelled.
+    bool operator()(QChar key) const;
+
+    static bool programFlagOn();
+
+private:
+    ReplaceSelection m_replaceSelection;
+    FlagOn m_flagOn;
+};
+
+// Installs the transformation on a one-line field (the find dialog's search field), for key
+// presses and input-method commits alike. The hook lives as long as the field.
+void installAutoTransform(QLineEdit &field);
+
+// The editor's key hook on memo1: the transformation, then the status and menu refresh of a
+// key press. Returns true when the key is cancelled.
+bool Tedition_Memo1KeyPress(Tedition &window, QChar key);
+
+// The commands of the "Caractères" menu (one per character item, and the automatic
+// transformation's check mark) and "Coder les caractères spéciaux".
+void addCharacterCommands(Tedition::CommandTable &table);
+
+// "Coder les caractères spéciaux": encodes the whole document through the work file
+// program directory + "remplace.sav", shows dialog text 4, reloads the document from the
+// file and deletes it. When a step fails the document is left exactly as it was and the
+// failure is shown; the work file is removed in every case.
+void Tedition_Coderlescaractresspciaux1Click(Tedition &window);
+
+// What the encoding pass wrote to the work file.
+struct EncodedDocument {
+    QByteArray bytes;   // the encoded lines, each ended by CR LF
+    bool utf8;          // the bytes are UTF-8 (a character beyond Windows-1252 remains)
+    qsizetype replaced; // characters replaced by a reference
+};
+
+// The encoding pass: creates `path` empty (replacing any earlier content), then writes each
+// line of `control`, encoded, in one buffered pass: in Windows-1252, or in UTF-8 when a
+// character that the code page cannot hold remains. Throws IoError when the file cannot be
+// created or written, after removing what was written.
+EncodedDocument codecaracteres(const EditorControl &control, const QString &path);
