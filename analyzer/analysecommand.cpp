@@ -15,7 +15,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 QString readLog()
 {

@@ -15,7 +15,8 @@
 
 #include <functional>
 
-namespace {
+namespace
+{
 
 QPointer<Tanalyseur> &theInstance()
 {
@@ -99,7 +100,10 @@ Tanalyseur &Tanalyseur::instance()
     return *theInstance();
 }
 
-void Tanalyseur::createInstance(QWidget *parent) { theInstance() = new Tanalyseur(parent); }
+void Tanalyseur::createInstance(QWidget *parent)
+{
+    theInstance() = new Tanalyseur(parent);
+}
 
 void Tanalyseur::setHelpHandler(std::function<void(QWidget *)> handler)
 {
@@ -112,11 +116,23 @@ void Tanalyseur::setPosition(qsizetype ligne, qsizetype colonne)
     m_label4->setText(QString::number(colonne));
 }
 
-void Tanalyseur::setLog(const QString &text) { m_memo->setPlainText(text); }
+void Tanalyseur::setLog(const QString &text)
+{
+    m_memo->setPlainText(text);
+}
 
-QString Tanalyseur::ligneText() const { return m_label3->text(); }
-QString Tanalyseur::colonneText() const { return m_label4->text(); }
-QString Tanalyseur::logText() const { return m_memo->toPlainText(); }
+QString Tanalyseur::ligneText() const
+{
+    return m_label3->text();
+}
+QString Tanalyseur::colonneText() const
+{
+    return m_label4->text();
+}
+QString Tanalyseur::logText() const
+{
+    return m_memo->toPlainText();
+}
 
 void Tanalyseur::showEvent(QShowEvent *event)
 {

@@ -3,6 +3,7 @@
 #include "app/brindelpicture.h"
 #include "app/tecran.h"
 #include "app/tlogo.h"
+#include "analyzer/tanalyseur.h"
 #include "platform/ioerror.h"
 #include "platform/modals.h"
 #include "settings/defaultfiles.h"
@@ -51,8 +52,8 @@ int runBrindel(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Brindel"));
     QApplication::setWindowIcon(QIcon(brindelPicture(QSize(400, 300)).copy(24, 84, 140, 140)));
     Tecran tecran;
-    // The dialogs that live for the whole run are created here, in their fixed order, by
-    // the features that own them.
+    // The dialogs that live for the whole run, in their fixed order.
+    Tanalyseur::createInstance(&tecran);
     splash.reset();
     tecran.show();
 

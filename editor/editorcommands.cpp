@@ -1,5 +1,6 @@
 #include "editor/editorcommands.h"
 
+#include "analyzer/analysecommand.h"
 #include "editor/charactercommands.h"
 #include "editor/editorhost.h"
 #include "editor/insertioncommands.h"
@@ -61,6 +62,10 @@ void addDocumentCommands(Tedition::CommandTable &t)
         frame->close();
     });
     t.insert(QStringLiteral("Fermertouteslesfentres1"), [](Tedition &e) { e.host().closeAllCommand(); });
+
+    // Commandes
+    t.insert(QStringLiteral("Analyseurdecode1"),
+             [](Tedition &e) { Tedition_Analyseurdecode1Click(e.control(), &e); });
 
     // Format and ?
     t.insert(QStringLiteral("Policesdecaractres1"), [](Tedition &e) { e.chooseFont(); });

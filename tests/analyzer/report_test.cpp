@@ -97,7 +97,7 @@ TEST_F(AnalysisReport, UnwritableLogGivesAMessageAndNoWindow)
 
 TEST_F(AnalysisReport, EmptyElementInformationBoxGoesThroughTheModalService)
 {
-    run("<BR HREF=\"x\">");
+    run("<BR HREF=\"x\" CLEAR=\"all\">");
     ASSERT_EQ(answers.messages.size(), 1u);
     EXPECT_EQ(answers.messages[0].kind, Modals::MessageKind::Information);
     EXPECT_EQ(answers.messages[0].text.toLower(), "br");
