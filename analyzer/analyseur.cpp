@@ -1,6 +1,7 @@
 #include "analyzer/analyseur.h"
 
 #include "analyzer/dictionnaire.h"
+#include "analyzer/recherche.h"
 #include "analyzer/textedocument.h"
 #include "analyzer/tpile.h"
 #include "platform/cp1252.h"
@@ -53,6 +54,14 @@ struct UnitesUtf8 {
     }
 };
 
+// A to Z lowered, the rest of ASCII unchanged.
+constexpr std::array<char, 128> kMinuscules = [] {
+    std::array<char, 128> table{};
+    for (int i = 0; i < 128; ++i)
+        table[std::size_t(i)] = char(i >= 'A' && i <= 'Z' ? i - 'A' + 'a' : i);
+    return table;
+}();
+
 // One analysis run. Lines are fed in order; the run stops at the first finding.
 template <class U> class Moteur
 {
@@ -74,17 +83,18 @@ public:
         while (i < n) {
             if (m_construct != Construct::Balise) {
                 // Outside a tag only "<", "-" and "?" can change anything.
-                while (i < n && d[i] != '<' && d[i] != '-' && d[i] != '?')
-                    ++i;
+                i = recherche::premier<'<', '-', '?'>(d, i, n);
                 if (i == n)
                     break;
             } else {
-                // Inside a tag, a run of characters that only step A concerns goes into the
-                // word at once: no quote, space or "<", and not followed by ">".
-                qsizetype fin = i;
-                while (fin < n && d[fin] != '"' && d[fin] != ' ' && d[fin] != '<' &&
-                       (fin + 1 == n || d[fin + 1] != '>'))
-                    ++fin;
+                // Inside a tag, the run of characters that only step A concerns goes into the
+                // word at once: up to the next quote, space or "<", or up to the character
+                // before a ">" (a ">" first in the run is an ordinary character).
+                qsizetype fin = recherche::premier<'"', ' ', '<', '>'>(d, i, n);
+                if (fin == i && d[i] == '>')
+                    fin = recherche::premier<'"', ' ', '<', '>'>(d, i + 1, n);
+                if (fin < n && d[fin] == '>')
+                    --fin;
                 if (fin > i) {
                     m_mot.append(d + i, std::size_t(fin - i));
                     i = fin;
@@ -219,9 +229,7 @@ private:
         if (m_mot.empty())
             return;
         preparecle(m_mot, m_cle);
-        const int v = dictionnaire::verifieattribut(m_cle);
-        const bool paire = dictionnaire::balisepaire(m_cle);
-        const bool seule = dictionnaire::baliseseule(m_cle);
+        const auto [v, paire, seule] = dictionnaire::classe(m_cle);
         if (!paire && v != 1 && !seule)
             enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
         if (paire) {
@@ -250,9 +258,7 @@ private:
     void procedureT(qsizetype i)
     {
         preparecle(m_mot, m_cle);
-        const int v = dictionnaire::verifieattribut(m_cle);
-        const bool paire = dictionnaire::balisepaire(m_cle);
-        const bool seule = dictionnaire::baliseseule(m_cle);
+        const auto [v, paire, seule] = dictionnaire::classe(m_cle);
         if (!paire && v != 1 && !seule)
             enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
         if (v == 1) {
@@ -300,7 +306,7 @@ private:
         for (; p != fin; ++p) {
             const auto u = static_cast<std::make_unsigned_t<Unit>>(*p);
             if (u < 0x80) {
-                *sortie++ = u >= 'A' && u <= 'Z' ? char(u - 'A' + 'a') : char(u);
+                *sortie++ = kMinuscules[u];
             } else if constexpr (U::kLargeurFixe) {
                 *sortie++ = dictionnaire::kHorsAscii;
             } else if ((u & 0xC0) != 0x80) {

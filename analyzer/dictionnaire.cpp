@@ -1,6 +1,7 @@
 #include "analyzer/dictionnaire.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -116,7 +117,13 @@ constexpr std::string_view kPrefixesEgal =
     "style= scheme=";
 
 // Recognized attribute prefixes without "=": the word only has to begin with them.
-constexpr std::string_view kPrefixesNus = "bordercolordark bordercolorlight noresize noshade";
+constexpr std::string_view kPrefixesNus[] = {"bordercolordark", "bordercolorlight", "noresize",
+                                             "noshade"};
+
+constexpr std::string_view kAlignements[] = {"bottom", "top",     "left",  "right",
+                                             "center", "justify", "middle"};
+
+constexpr std::string_view kTypesImage[] = {".gif", ".jpg", ".png", ".jpeg"};
 
 // The element table: the attributes each element accepts besides "class" and "id", as
 // space-separated names. An empty attribute list: the element accepts none of its own.
@@ -228,24 +235,61 @@ std::vector<Verification> verificationsDe(const std::vector<std::string_view> &p
     return liste;
 }
 
-std::vector<std::string> formesPaires()
+// The items of both element lists: each paired name, its closing form, each empty name.
+std::vector<std::string> itemsBalises()
 {
-    std::vector<std::string> formes;
+    std::vector<std::string> items;
     for (std::string_view nom : mots(kNomsPaires)) {
-        formes.emplace_back(nom);
-        formes.push_back("/" + std::string(nom));
+        items.emplace_back(nom);
+        items.push_back("/" + std::string(nom));
     }
-    return formes;
+    for (std::string_view nom : mots(kListeSeules))
+        items.emplace_back(nom);
+    return items;
 }
 
-using Element = std::pair<std::string_view, std::vector<std::string_view>>;
+// The attribute names of one row of the element table, with the set of their first letters
+// so that a word can be searched for all of them in one pass.
+class AttributsPropres
+{
+public:
+    explicit AttributsPropres(std::string_view liste) : m_noms(mots(liste))
+    {
+        for (std::string_view nom : m_noms)
+            m_initiales.set(std::uint8_t(nom.front()));
+    }
+
+    // True when one of the names occurs anywhere in `a`.
+    bool unDansLeMot(std::string_view a) const
+    {
+        const char *p = a.data();
+        const std::size_t n = a.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint8_t c = std::uint8_t(p[i]);
+            if (c >= 128 || !m_initiales.test(c))
+                continue;
+            const std::string_view reste(p + i, n - i);
+            for (std::string_view nom : m_noms) {
+                if (nom.front() == p[i] && reste.starts_with(nom))
+                    return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    std::vector<std::string_view> m_noms;
+    std::bitset<128> m_initiales;
+};
+
+using Element = std::pair<std::string_view, AttributsPropres>;
 
 std::vector<Element> construitElements()
 {
     std::vector<Element> liste;
     for (const Ligne &ligne : kTableElements) {
         for (std::string_view element : mots(ligne.elements))
-            liste.emplace_back(element, mots(ligne.attributs));
+            liste.emplace_back(element, AttributsPropres(ligne.attributs));
     }
     return liste;
 }
@@ -261,20 +305,19 @@ template <class Liste, class Vue> std::vector<std::string_view> vues(const Liste
 // The dictionary's lookup structures, built once on first use. Members are declared in the
 // order they are built: some tables hold views into the storage declared before them.
 struct Tables {
-    const std::vector<std::string> formes = formesPaires();
-    const TableMots listepaires{
-        vues(formes, [](const std::string &s) { return std::string_view(s); })};
-    const TableMots listeseules{mots(kListeSeules)};
+    // Items of listepaires first, then those of listeseules.
+    const std::vector<std::string> items = itemsBalises();
+    const TableMots balises{vues(items, [](const std::string &s) { return std::string_view(s); })};
+    const int nombrePaires = int(2 * mots(kNomsPaires).size());
     const TableMots couleurs{mots(kListeCouleurs)};
     const std::vector<std::string_view> listePrefixes = mots(kPrefixesEgal);
     const TableMots prefixes{listePrefixes};
     const std::vector<Verification> verifications = verificationsDe(listePrefixes); // by index
-    const std::vector<std::string_view> prefixesNus = mots(kPrefixesNus);
     const std::vector<Element> lignes = construitElements();
     const TableMots elements{vues(lignes, [](const Element &e) { return e.first; })};
 
     // The attribute names of an element's row, or nullptr when the element has no row.
-    const std::vector<std::string_view> *attributsDe(std::string_view element) const
+    const AttributsPropres *attributsDe(std::string_view element) const
     {
         const int indice = elements.indice(element);
         return indice < 0 ? nullptr : &lignes[std::size_t(indice)].second;
@@ -285,6 +328,43 @@ const Tables &tables()
 {
     static const Tables instance;
     return instance;
+}
+
+// Which list holds a non-empty word: 1 paired, 2 empty, 0 neither.
+int listeDe(const Tables &t, std::string_view w)
+{
+    const int indice = t.balises.indice(w);
+    if (indice < 0)
+        return 0;
+    return indice < t.nombrePaires ? 1 : 2;
+}
+
+// verifieattribut for a word holding "=". Every prefix with "=" holds no other "=", so the
+// word begins with such a prefix exactly when its text up to its first "=" is that prefix.
+int verifieAvecEgal(const Tables &t, std::string_view w, std::size_t egal);
+
+// verifieattribut for a word without "=": only the bare prefixes can match.
+int verifieSansEgal(std::string_view w)
+{
+    for (std::string_view prefixe : kPrefixesNus) {
+        if (w.starts_with(prefixe))
+            return 1;
+    }
+    return 0;
+}
+
+// True when the word holds "class" or "id" anywhere.
+bool contientUniversel(std::string_view a)
+{
+    const char *p = a.data();
+    const std::size_t n = a.size();
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        if (p[i] == 'i' && p[i + 1] == 'd')
+            return true;
+        if (p[i] == 'c' && i + 5 <= n && std::string_view(p + i, 5) == "class")
+            return true;
+    }
+    return false;
 }
 
 // The value of a checked attribute: from index `debut` to the next double quote or the end.
@@ -314,8 +394,7 @@ int verifieAlignement(std::string_view reste)
 {
     if (reste.size() >= 2 && reste.front() == '"' && reste.back() == '"')
         reste = reste.substr(1, reste.size() - 2);
-    for (std::string_view valeur :
-         {"bottom", "top", "left", "right", "center", "justify", "middle"}) {
+    for (std::string_view valeur : kAlignements) {
         if (reste == valeur)
             return 1;
     }
@@ -325,7 +404,7 @@ int verifieAlignement(std::string_view reste)
 int verifieImageFond(std::string_view w)
 {
     const std::string_view valeur = valeurJusquAuGuillemet(w, 12);
-    for (std::string_view type : {".gif", ".jpg", ".png", ".jpeg"}) {
+    for (std::string_view type : kTypesImage) {
         if (valeur.find(type) != std::string_view::npos)
             return 1;
     }
@@ -338,6 +417,29 @@ int verifieLangage(std::string_view w)
     if (valeur == "javascript" || valeur == "vbscript" || valeur == "php")
         return 1;
     return codes::kLangage;
+}
+
+int verifieAvecEgal(const Tables &t, std::string_view w, std::size_t egal)
+{
+    const std::size_t n = egal + 1;
+    const int indice = t.prefixes.indice(w.substr(0, n));
+    if (indice < 0)
+        return verifieSansEgal(w);
+    switch (t.verifications[std::size_t(indice)]) {
+    case Verification::Couleur:
+        return verifieCouleur(w, n);
+    case Verification::Alignement:
+        return verifieAlignement(w.substr(n));
+    case Verification::ImageFond:
+        return verifieImageFond(w);
+    case Verification::Langage:
+        return verifieLangage(w);
+    case Verification::Char:
+        return w.size() == 8 ? 1 : codes::kChar;
+    case Verification::Aucune:
+        break;
+    }
+    return 1;
 }
 
 } // namespace
@@ -355,58 +457,39 @@ void cle(QStringView word, std::string &key)
 
 bool balisepaire(std::string_view key)
 {
-    return key.empty() || tables().listepaires.contient(key);
+    return key.empty() || listeDe(tables(), key) == 1;
 }
 
 bool baliseseule(std::string_view key)
 {
-    return key.empty() || tables().listeseules.contient(key);
+    return key.empty() || listeDe(tables(), key) == 2;
 }
 
 int verifieattribut(std::string_view w)
 {
-    // Every prefix with "=" holds no other "=", so the word begins with such a prefix exactly
-    // when its text up to its first "=" is that prefix.
     const std::size_t egal = w.find('=');
-    if (egal != std::string_view::npos) {
-        const std::size_t n = egal + 1;
-        const int indice = tables().prefixes.indice(w.substr(0, n));
-        if (indice >= 0) {
-            switch (tables().verifications[std::size_t(indice)]) {
-            case Verification::Couleur:
-                return verifieCouleur(w, n);
-            case Verification::Alignement:
-                return verifieAlignement(w.substr(n));
-            case Verification::ImageFond:
-                return verifieImageFond(w);
-            case Verification::Langage:
-                return verifieLangage(w);
-            case Verification::Char:
-                return w.size() == 8 ? 1 : codes::kChar;
-            case Verification::Aucune:
-                return 1;
-            }
-        }
-    }
-    for (std::string_view prefixe : tables().prefixesNus) {
-        if (w.starts_with(prefixe))
-            return 1;
-    }
-    return 0;
+    return egal == std::string_view::npos ? verifieSansEgal(w) : verifieAvecEgal(tables(), w, egal);
+}
+
+Classement classe(std::string_view w)
+{
+    if (w.empty())
+        return {0, true, true};
+    const Tables &t = tables();
+    const std::size_t egal = w.find('=');
+    // No item of the element lists holds "=".
+    if (egal != std::string_view::npos)
+        return {verifieAvecEgal(t, w, egal), false, false};
+    const int liste = listeDe(t, w);
+    return {verifieSansEgal(w), liste == 1, liste == 2};
 }
 
 bool attributpermis(std::string_view a, std::string_view e)
 {
-    if (a.find("class") != std::string_view::npos || a.find("id") != std::string_view::npos)
+    if (contientUniversel(a))
         return true;
-    const std::vector<std::string_view> *attributs = tables().attributsDe(e);
-    if (!attributs)
-        return true;
-    for (std::string_view nom : *attributs) {
-        if (a.find(nom) != std::string_view::npos)
-            return true;
-    }
-    return false;
+    const AttributsPropres *attributs = tables().attributsDe(e);
+    return !attributs || attributs->unDansLeMot(a);
 }
 
 } // namespace dictionnaire

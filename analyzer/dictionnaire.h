@@ -57,4 +57,12 @@ bool baliseseule(std::string_view key);
 int verifieattribut(std::string_view key);
 bool attributpermis(std::string_view attributeKey, std::string_view elementKey);
 
+// The three answers about one word at once: verifieattribut, balisepaire and baliseseule.
+struct Classement {
+    int verification;
+    bool paire;
+    bool seule;
+};
+Classement classe(std::string_view key);
+
 } // namespace dictionnaire

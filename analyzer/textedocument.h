@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analyzer/analyseur.h"
+#include "analyzer/recherche.h"
 
 #include <QByteArrayView>
 #include <QStringList>
@@ -29,9 +30,7 @@ public:
         const qsizetype n = m_texte.size();
         if (m_debut >= n)
             return false;
-        qsizetype fin = m_debut;
-        while (fin < n && d[fin] != '\r' && d[fin] != '\n')
-            ++fin;
+        qsizetype fin = recherche::premier<'\r', '\n'>(d, m_debut, n);
         ligne = QByteArrayView(d + m_debut, fin - m_debut);
         if (fin < n)
             fin += (d[fin] == '\r' && fin + 1 < n && d[fin + 1] == '\n') ? 2 : 1;

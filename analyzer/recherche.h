@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+// Finding the next of a few ASCII characters in a run of 8-bit or 16-bit code units, eight
+// bytes at a time: the scans of the analyzer spend most of their time there.
+namespace recherche
+{
+
+template <class Unit> struct Voies {
+    static constexpr std::uint64_t kUns =
+        sizeof(Unit) == 1 ? 0x0101010101010101ull : 0x0001000100010001ull;
+    static constexpr std::uint64_t kHauts =
+        sizeof(Unit) == 1 ? 0x8080808080808080ull : 0x8000800080008000ull;
+    static constexpr int kParMot = int(8 / sizeof(Unit));
+};
+
+// A bit in every lane of x that holds 0; bits above the lowest one may be wrong, the lowest
+// one never is.
+template <class Unit> inline std::uint64_t voiesNulles(std::uint64_t x)
+{
+    return (x - Voies<Unit>::kUns) & ~x & Voies<Unit>::kHauts;
+}
+
+// Index of the first unit of [debut, fin) equal to one of `Cibles`, or fin.
+template <char... Cibles, class Unit>
+inline qsizetype premier(const Unit *d, qsizetype debut, qsizetype fin)
+{
+    static_assert(sizeof(Unit) == 1 || sizeof(Unit) == 2);
+    qsizetype i = debut;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr int parMot = Voies<Unit>::kParMot;
+        for (; i + parMot <= fin; i += parMot) {
+            std::uint64_t mot;
+            std::memcpy(&mot, d + i, 8);
+            const std::uint64_t trouves =
+                (voiesNulles<Unit>(mot ^ (Voies<Unit>::kUns * std::uint8_t(Cibles))) | ...);
+            if (trouves)
+                return i + std::countr_zero(trouves) / int(8 * sizeof(Unit));
+        }
+    }
+    for (; i < fin; ++i) {
+        if (((d[i] == Unit(Cibles)) || ...))
+            return i;
+    }
+    return fin;
+}
+
+} // namespace recherche
