@@ -6,6 +6,7 @@
 #include "app/mditiling.h"
 #include "app/taboutbox.h"
 #include "app/toolbaricons.h"
+#include "editor/helppreview.h"
 #include "editor/tedition.h"
 #include "platform/atomicfile.h"
 #include "platform/filefilter.h"
@@ -168,9 +169,10 @@ void Tecran::buildMenus()
 
     auto *help = new QMenu(QStringLiteral("&?"), this);
     help->setObjectName(QStringLiteral("Help1"));
-    // Help pages are shown by the page viewer, which arrives with its own work.
-    addAction(help, QStringLiteral("Aide1"), QStringLiteral("&Aide"), QKeySequence(Qt::CTRL | Qt::Key_F1))
-        ->setEnabled(false);
+    connect(addAction(help, QStringLiteral("Aide1"), QStringLiteral("&Aide"),
+                      QKeySequence(Qt::CTRL | Qt::Key_F1)),
+            &QAction::triggered, this,
+            [this] { afficheaide(mainHelpPage(programDirectory()), this); });
     connect(addAction(help, QStringLiteral("VisiterleSite1"), QStringLiteral("&Visiter le site")),
             &QAction::triggered, this, &Tecran::visitSiteCommand);
     connect(addAction(help, QStringLiteral("Mcrire1"), QStringLiteral("&M'écrire")),

@@ -3,6 +3,7 @@
 #include "analyzer/analysecommand.h"
 #include "editor/charactercommands.h"
 #include "editor/editorhost.h"
+#include "editor/helppreview.h"
 #include "editor/insertioncommands.h"
 #include "platform/editorcontrol.h"
 
@@ -14,6 +15,7 @@ const Tedition::CommandTable &Tedition::commands()
     static const CommandTable table = [] {
         CommandTable t;
         addDocumentCommands(t);
+        addHelpPreviewCommands(t);
         addCharacterCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
