@@ -50,7 +50,7 @@ struct UnitesUtf8 {
     }
     static QString texte(std::string_view v)
     {
-        return QString::fromUtf8(QByteArrayView(v.data(), qsizetype(v.size())));
+        return decodeUtf8(QByteArrayView(v.data(), qsizetype(v.size())));
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "platform/cp1252.h"
 
+#include <QStringDecoder>
+
 #include <cstring>
 
 namespace
@@ -95,6 +97,13 @@ QByteArrayView texteDocument(QByteArrayView bytes, EncodageDocument encodage)
     return bytes;
 }
 
+QString decodeUtf8(QByteArrayView octets)
+{
+    QStringDecoder decodeur(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                        QStringConverter::Flag::Stateless);
+    return decodeur.decode(octets);
+}
+
 QStringList lignesDocument(QByteArrayView bytes)
 {
     const EncodageDocument encodage = encodageDocument(bytes);
@@ -103,7 +112,7 @@ QStringList lignesDocument(QByteArrayView bytes)
     DecoupeLignes decoupe(texte);
     QByteArrayView ligne;
     while (decoupe.suivante(ligne)) {
-        lignes.append(encodage == EncodageDocument::Utf8 ? QString::fromUtf8(ligne)
+        lignes.append(encodage == EncodageDocument::Utf8 ? decodeUtf8(ligne)
                                                          : cp1252::decode(ligne));
     }
     return lignes;

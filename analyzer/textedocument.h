@@ -43,6 +43,10 @@ private:
     qsizetype m_debut = 0;
 };
 
+// UTF-8 bytes as text. Unlike QString::fromUtf8, a U+FEFF at the start is kept: the file's
+// byte order mark is removed once, by texteDocument, and any other U+FEFF is text.
+QString decodeUtf8(QByteArrayView octets);
+
 // The decoded lines; CR LF, LF and a lone CR end a line, and a line break at the very end
 // starts no further line.
 QStringList lignesDocument(QByteArrayView bytes);

@@ -210,6 +210,13 @@ TEST(Moteur, ColumnsCountCharactersOfTheText)
     verifie({"character outside the basic plane", {"<p>\U0001F600</i>"}, 1, "p", 1, 9});
     verifie({"accented word", {"<fé>"}, 2, "fé", 1, 4});
     verifie({"accented last line", {"<p>", "àé"}, 0, "", 2, 3});
+    // U+FEFF inside the text is a character like any other, also first in a line or a word.
+    verifie({"zero width no-break space first",
+             {QStringLiteral("\uFEFF<p>"), QStringLiteral("\uFEFF<\uFEFFfoo>")},
+             2,
+             QStringLiteral("\uFEFFfoo"),
+             2,
+             7});
 }
 
 TEST(Moteur, WarningTextsAreAskedOncePerRun)
@@ -339,6 +346,15 @@ TEST(TexteDocument, ChoosesTheEncodingTheEditorChooses)
                   texte.endsWith(u'\n') ? texte.chopped(1) : texte)
             << octets.toHex().constData();
     }
+}
+
+TEST(TexteDocument, OnlyTheFirstByteOrderMarkIsNotText)
+{
+    const QByteArray marque = "\xEF\xBB\xBF";
+    EXPECT_EQ(lignesDocument(marque + marque + "x\n" + marque + "y"),
+              QStringList({QStringLiteral("\uFEFFx"), QStringLiteral("\uFEFFy")}));
+    EXPECT_EQ(texteDocument(marque + "x", EncodageDocument::Utf8), "x");
+    EXPECT_EQ(decodeUtf8(marque), QStringLiteral("\uFEFF"));
 }
 
 TEST(Tpile, KeepsNamesAsWrittenAndStaysEmptyWhenEmpty)
