@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 
+#include <bit>
 #include <cstring>
 
 namespace
@@ -40,10 +41,14 @@ bool estUtf8Valide(QByteArrayView bytes)
         if (i + 8 <= n) {
             quint64 bloc;
             std::memcpy(&bloc, d + i, 8);
-            if (!(bloc & 0x8080808080808080ull)) {
+            const quint64 hauts = bloc & 0x8080808080808080ull;
+            if (!hauts) {
                 i += 8;
                 continue;
             }
+            // Straight to the first byte outside ASCII.
+            if constexpr (std::endian::native == std::endian::little)
+                i += std::countr_zero(hauts) / 8;
         }
         const uchar b = d[i];
         if (b < 0x80) {
