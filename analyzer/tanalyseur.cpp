@@ -1,6 +1,8 @@
 #include "analyzer/tanalyseur.h"
 
+#include "editor/helppreview.h"
 #include "platform/guarded.h"
+#include "settings/programdir.h"
 #include "settings/languagefiles.h"
 
 #include <QFontDatabase>
@@ -13,7 +15,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <functional>
 
 namespace
 {
@@ -24,11 +25,6 @@ QPointer<Tanalyseur> &theInstance()
     return window;
 }
 
-std::function<void(QWidget *)> &helpHandler()
-{
-    static std::function<void(QWidget *)> handler;
-    return handler;
-}
 
 } // namespace
 
@@ -72,10 +68,8 @@ Tanalyseur::Tanalyseur(QWidget *parent) : QDialog(parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     m_help = new QPushButton(QStringLiteral("Aide"), this);
     m_help->setObjectName(QStringLiteral("BitBtn3"));
-    connect(m_help, &QPushButton::clicked, this, [this] {
-        if (helpHandler())
-            helpHandler()(this);
-    });
+    connect(m_help, &QPushButton::clicked, this,
+            [this] { afficheaide(mainHelpPage(programDirectory(), QStringLiteral("erreur")), this); });
     m_goTo = new QPushButton(QStringLiteral("Aller à l'erreur"), this);
     m_goTo->setObjectName(QStringLiteral("BoutonAllerErreur"));
     connect(m_goTo, &QPushButton::clicked, this, [this] {
@@ -103,11 +97,6 @@ Tanalyseur &Tanalyseur::instance()
 void Tanalyseur::createInstance(QWidget *parent)
 {
     theInstance() = new Tanalyseur(parent);
-}
-
-void Tanalyseur::setHelpHandler(std::function<void(QWidget *)> handler)
-{
-    helpHandler() = std::move(handler);
 }
 
 void Tanalyseur::setPosition(qsizetype ligne, qsizetype colonne)
@@ -143,7 +132,6 @@ void Tanalyseur::showEvent(QShowEvent *event)
 void Tanalyseur::FormActivate()
 {
     m_goToFinding = false;
-    m_help->setEnabled(bool(helpHandler()));
     guarded(this, [this] {
         setWindowTitle(texteDialogue(1000));
         m_group->setTitle(texteDialogue(1001));

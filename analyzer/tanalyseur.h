@@ -33,9 +33,6 @@ public:
     // Sets the window's texts from the dialog language file.
     void FormActivate();
 
-    // Opens the help page on the analyzer; set by the help launcher once it exists.
-    static void setHelpHandler(std::function<void(QWidget *)> handler);
-
 protected:
     void showEvent(QShowEvent *event) override;
 

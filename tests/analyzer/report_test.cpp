@@ -2,6 +2,7 @@
 #include "editor/tedition.h"
 #include "platform/editorcontrol.h"
 #include "settings/languagefiles.h"
+#include "settings/settingsstore.h"
 #include "tests/editor/fakehost.h"
 #include "tests/support/scriptedmodals.h"
 #include "tests/support/tempprogramdir.h"
@@ -12,7 +13,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 class AnalysisReport : public ::testing::Test
 {
@@ -83,6 +85,20 @@ TEST_F(AnalysisReport, GoToFindingPutsTheCaretOnTheReportedColumn)
 
     run("<P>a</P>\r\n<b>x</i>", false);
     EXPECT_EQ(editor.control().selStart(), 0) << "OK leaves the caret where it was";
+}
+
+TEST_F(AnalysisReport, HelpButtonOpensTheAnalyzerPageInTheViewer)
+{
+    editor.control().setText("<P>a</P>");
+    answers.dialogs.push_back([](QDialog &dialog) {
+        dialog.findChild<QPushButton *>("BitBtn3")->click();
+        return int(QDialog::Accepted);
+    });
+    editor.runCommand("Analyseurdecode1");
+    ASSERT_EQ(answers.launches.size(), 1u);
+    ASSERT_EQ(answers.launches[0].arguments.size(), 1);
+    EXPECT_TRUE(answers.launches[0].arguments[0].endsWith("aide/aide.htm#erreur"));
+    EXPECT_EQ(lireparametre("drapeau", dir.file("visualisateur.sav")), "1");
 }
 
 TEST_F(AnalysisReport, UnwritableLogGivesAMessageAndNoWindow)
