@@ -297,8 +297,9 @@ private:
     // The dictionary key of a word: one byte per UTF-16 code unit of the word.
     static void preparecle(Vue mot, std::string &cle)
     {
-        // A word never has fewer code units than UTF-16 units.
-        cle.resize(mot.size());
+        // At most two key bytes per unit: a UTF-8 lead byte of four bytes gives two. Valid
+        // UTF-8 never gives more key bytes than it has bytes, but the bytes are not trusted.
+        cle.resize(2 * mot.size());
         char *const debut = cle.data();
         char *sortie = debut;
         const Unit *p = mot.data();

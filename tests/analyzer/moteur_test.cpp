@@ -210,6 +210,9 @@ TEST(Moteur, ColumnsCountCharactersOfTheText)
     verifie({"character outside the basic plane", {"<p>\U0001F600</i>"}, 1, "p", 1, 9});
     verifie({"accented word", {"<fé>"}, 2, "fé", 1, 4});
     verifie({"accented last line", {"<p>", "àé"}, 0, "", 2, 3});
+    verifie(
+        {"warnings after accents", {"été --> <!-- <!--"}, 10, "", 1, 18, {w2(1, 6), w1(1, 14)}});
+    verifie({"warning after a surrogate pair", {"\U0001F600 -->"}, 0, "", 1, 7, {w2(1, 5)}});
     // U+FEFF inside the text is a character like any other, also first in a line or a word.
     verifie({"zero width no-break space first",
              {QStringLiteral("\uFEFF<p>"), QStringLiteral("\uFEFF<\uFEFFfoo>")},
@@ -217,6 +220,16 @@ TEST(Moteur, ColumnsCountCharactersOfTheText)
              QStringLiteral("\uFEFFfoo"),
              2,
              7});
+}
+
+TEST(Moteur, BytesThatAreNotUtf8DoNotBreakTheUtf8Scan)
+{
+    // Lead bytes without their continuation, inside a long word and at a line's end.
+    const QByteArray octets = "<p " + QByteArray(1000, '\xF0') + "=1>\n<b\xF4\xE0\xC3>\n<i x=\xF0";
+    const Passe passe = analyseOctets(octets, EncodageDocument::Utf8);
+    EXPECT_EQ(passe.resultat.code, 2);
+    EXPECT_EQ(passe.resultat.ligne, 1);
+    EXPECT_EQ(passe.resultat.colonne, 2 * 1000 + 6);
 }
 
 TEST(Moteur, WarningTextsAreAskedOncePerRun)
