@@ -3,15 +3,16 @@
 #include "platform/atomicfile.h"
 #include "platform/cp1252.h"
 #include "platform/ioerror.h"
-#include "platform/linebreaks.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <array>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,92 +26,165 @@ QString tr(const char *text)
 
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-struct Utf8Scan {
-    bool valid = true;
-    bool ascii = true;
+// Counts the line breaks of each style met while a text is decoded.
+class LineEndTally
+{
+public:
+    void note(LineEnd end, qsizetype at)
+    {
+        const auto i = std::size_t(end);
+        if (m_count[i]++ == 0)
+            m_first[i] = at;
+    }
+
+    // The style of most line breaks; on a tie, the one met first; CR LF when there is none.
+    LineEnd dominant() const
+    {
+        LineEnd best = LineEnd::CrLf;
+        for (LineEnd end : {LineEnd::Lf, LineEnd::Cr}) {
+            const auto i = std::size_t(end);
+            const auto b = std::size_t(best);
+            if (m_count[i] > m_count[b] ||
+                (m_count[i] == m_count[b] && m_count[i] > 0 && m_first[i] < m_first[b]))
+                best = end;
+        }
+        return best;
+    }
+
+private:
+    std::array<qsizetype, 3> m_count{};
+    std::array<qsizetype, 3> m_first{-1, -1, -1};
 };
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-Utf8Scan scanUtf8(QByteArrayView bytes)
+// Asks the kernel to back a large buffer that is about to be filled with huge pages. Its
+// first touch otherwise takes one page fault per 4 KB, which on some virtual machines costs
+// more than decoding the text itself.
+void preferHugePages(void *data, qsizetype bytes)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const auto *end = p + bytes.size();
-    Utf8Scan scan;
+#ifdef MADV_HUGEPAGE
+    constexpr qsizetype kWorthIt = qsizetype(4) * 1024 * 1024;
+    if (bytes < kWorthIt)
+        return;
+    const auto page = quintptr(::sysconf(_SC_PAGESIZE));
+    const auto first = (quintptr(data) + page - 1) & ~(page - 1);
+    const auto last = (quintptr(data) + quintptr(bytes)) & ~(page - 1);
+    if (last > first)
+        ::madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
+#else
+    Q_UNUSED(data);
+    Q_UNUSED(bytes);
+#endif
+}
+
+// True when the eight bytes at `p` are ASCII and none is CR or LF.
+bool plainAscii(const uchar *p)
+{
+    constexpr quint64 kOnes = 0x0101010101010101ULL;
+    constexpr quint64 kHighs = 0x8080808080808080ULL;
+    quint64 word;
+    std::memcpy(&word, p, sizeof word);
+    const auto hasByte = [&](uchar byte) {
+        const quint64 x = word ^ (kOnes * byte);
+        return ((x - kOnes) & ~x & kHighs) != 0;
+    };
+    return (word & kHighs) == 0 && !hasByte('\n') && !hasByte('\r');
+}
+
+// Decodes `bytes` into `text` in one pass, writing every line break as "\n" and tallying the
+// line ends. ASCII is copied as it is; `decodeOther` decodes the character that starts with a
+// byte of 0x80 or more, advancing `p` and `out`, and returns false on bytes it cannot read.
+template <typename DecodeOther>
+bool decodeLines(QByteArrayView bytes, QString &text, LineEndTally &ends, DecodeOther decodeOther)
+{
+    // A byte never gives more than one UTF-16 unit, so the text fits in bytes.size() units.
+    text = QString(bytes.size(), Qt::Uninitialized);
+    preferHugePages(text.data(), text.size() * qsizetype(sizeof(QChar)));
+    char16_t *const begin = reinterpret_cast<char16_t *>(text.data());
+    char16_t *out = begin;
+    const auto *const start = reinterpret_cast<const uchar *>(bytes.data());
+    const auto *const end = start + bytes.size();
+    const uchar *p = start;
     while (p < end) {
-        while (end - p >= 8) {
-            quint64 word;
-            std::memcpy(&word, p, sizeof word);
-            if (word & 0x8080808080808080ULL)
-                break;
+        while (end - p >= 8 && plainAscii(p)) {
+            for (int i = 0; i < 8; ++i)
+                out[i] = p[i];
             p += 8;
+            out += 8;
         }
         if (p == end)
             break;
-        const unsigned char lead = *p;
-        if (lead < 0x80) {
+        const uchar byte = *p;
+        if (byte == '\n') {
+            ends.note(LineEnd::Lf, p - start);
+            *out++ = u'\n';
             ++p;
-            continue;
+        } else if (byte == '\r') {
+            const bool pair = p + 1 < end && p[1] == '\n';
+            ends.note(pair ? LineEnd::CrLf : LineEnd::Cr, p - start);
+            *out++ = u'\n';
+            p += pair ? 2 : 1;
+        } else if (byte < 0x80) {
+            *out++ = byte;
+            ++p;
+        } else if (!decodeOther(p, end, out)) {
+            return false;
         }
-        scan.ascii = false;
-        int following = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            following = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            following = 2;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            following = 3;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return {false, false};
-        }
-        if (end - p <= following || p[1] < low || p[1] > high)
-            return {false, false};
-        for (int i = 2; i <= following; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return {false, false};
-        }
-        p += following + 1;
     }
-    return scan;
+    text.truncate(out - begin);
+    return true;
 }
 
-// The line end used by most line breaks; on a tie, the one met first.
-LineEnd dominantLineEnd(QByteArrayView bytes)
+// One character of strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool decodeUtf8Character(const uchar *&p, const uchar *end, char16_t *&out)
 {
-    std::array<qsizetype, 3> count{};
-    std::array<qsizetype, 3> first{-1, -1, -1};
-    const auto note = [&](LineEnd end, qsizetype at) {
-        const auto i = std::size_t(end);
-        if (count[i]++ == 0)
-            first[i] = at;
-    };
-    const char *data = bytes.data();
-    const qsizetype size = bytes.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        if (data[i] == '\n') {
-            note(LineEnd::Lf, i);
-        } else if (data[i] == '\r') {
-            if (i + 1 < size && data[i + 1] == '\n') {
-                note(LineEnd::CrLf, i);
-                ++i;
-            } else {
-                note(LineEnd::Cr, i);
-            }
-        }
+    const uchar lead = *p;
+    int following = 0;
+    uchar low = 0x80;
+    uchar high = 0xBF;
+    char32_t codePoint = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        following = 1;
+        codePoint = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        following = 2;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+        codePoint = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        following = 3;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+        codePoint = lead & 0x07;
+    } else {
+        return false;
     }
-    LineEnd best = LineEnd::CrLf;
-    for (LineEnd end : {LineEnd::Lf, LineEnd::Cr}) {
-        const auto i = std::size_t(end);
-        const auto b = std::size_t(best);
-        if (count[i] > count[b] || (count[i] == count[b] && count[i] > 0 && first[i] < first[b]))
-            best = end;
+    if (end - p <= following || p[1] < low || p[1] > high)
+        return false;
+    for (int i = 1; i <= following; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return false;
+        codePoint = (codePoint << 6) | (p[i] & 0x3F);
     }
-    return best;
+    p += following + 1;
+    if (codePoint < 0x10000) {
+        *out++ = char16_t(codePoint);
+    } else {
+        *out++ = QChar::highSurrogate(codePoint);
+        *out++ = QChar::lowSurrogate(codePoint);
+    }
+    return true;
+}
+
+bool decodeWindows1252Character(const uchar *&p, const uchar *, char16_t *&out)
+{
+    static const std::array<char16_t, 128> kHighHalf = [] {
+        std::array<char16_t, 128> table{};
+        for (int byte = 0x80; byte <= 0xFF; ++byte)
+            table[byte - 0x80] = cp1252::toUnicode(uchar(byte)).unicode();
+        return table;
+    }();
+    *out++ = kHighHalf[*p++ - 0x80];
+    return true;
 }
 
 void appendReference(QByteArray &out, char32_t codePoint)
@@ -192,16 +266,22 @@ bool looksBinary(QByteArrayView bytes)
 LoadedDocument decodeDocument(QByteArrayView bytes)
 {
     LoadedDocument document;
-    const Utf8Scan scan = scanUtf8(bytes);
-    if (scan.valid && !scan.ascii) {
-        document.format.encoding = Encoding::Utf8;
-        document.format.bom = bytes.startsWith(kUtf8Bom);
-        document.text = QString::fromUtf8(document.format.bom ? bytes.sliced(3) : bytes);
+    LineEndTally ends;
+    const bool bom = bytes.startsWith(kUtf8Bom);
+    bool ascii = true;
+    const auto utf8 = [&ascii](const uchar *&p, const uchar *end, char16_t *&out) {
+        ascii = false;
+        return decodeUtf8Character(p, end, out);
+    };
+    if (decodeLines(bom ? bytes.sliced(3) : bytes, document.text, ends, utf8)) {
+        // Plain ASCII reads the same in both encodings and stays Windows-1252.
+        document.format.encoding = bom || !ascii ? Encoding::Utf8 : Encoding::Windows1252;
+        document.format.bom = bom;
     } else {
-        document.text = cp1252::decode(bytes);
+        ends = {};
+        decodeLines(bytes, document.text, ends, decodeWindows1252Character);
     }
-    document.format.lineEnd = dominantLineEnd(bytes);
-    document.text = linebreaks::toLf(std::move(document.text));
+    document.format.lineEnd = ends.dominant();
     return document;
 }
 
