@@ -7,6 +7,7 @@
 #include "platform/cp1252.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -420,22 +421,93 @@ private:
     const QStringList &m_lignes;
 };
 
-template <class U>
-ResultatAnalyse analyseOctets(QByteArrayView document, const EnvironnementAnalyse &environnement)
+} // namespace
+
+// The bytes of a document in pieces: complete lines are scanned where they lie, and only a
+// line cut by the end of a piece is gathered, in one buffer kept for the whole run.
+class AnalyseFlux::Etat
 {
-    Moteur<U> moteur(environnement);
-    DecoupeLignes decoupe(document);
-    QByteArrayView ligne;
-    QByteArrayView derniere;
-    qsizetype nombre = 0;
-    while (decoupe.suivante(ligne)) {
-        if (!moteur.analyseLigne(ligne.data(), ligne.size(), nombre))
-            return moteur.resultat(0, 0);
-        derniere = ligne;
-        ++nombre;
+public:
+    virtual ~Etat() = default;
+    virtual bool ajoute(QByteArrayView octets, bool dernier) = 0;
+    virtual ResultatAnalyse resultat() const = 0;
+};
+
+namespace
+{
+
+template <class U> class EtatFlux : public AnalyseFlux::Etat
+{
+public:
+    explicit EtatFlux(const EnvironnementAnalyse &environnement) : m_moteur(environnement) {}
+
+    bool ajoute(QByteArrayView octets, bool dernier) override
+    {
+        const char *d = octets.data();
+        const qsizetype n = octets.size();
+        qsizetype i = 0;
+        if (m_trouve)
+            return false;
+        if (m_crEnAttente && n > 0) {
+            // The LF of a CR LF cut between two pieces.
+            if (d[0] == '\n')
+                i = 1;
+            m_crEnAttente = false;
+        }
+        while (i < n) {
+            qsizetype fin = recherche::premier<'\r', '\n'>(d, i, n);
+            if (fin == n)
+                break;
+            if (!ligne(d + i, fin - i))
+                return false;
+            if (d[fin] == '\r') {
+                if (fin + 1 < n && d[fin + 1] == '\n')
+                    ++fin;
+                else if (fin + 1 == n && !dernier)
+                    m_crEnAttente = true;
+            }
+            i = fin + 1;
+        }
+        if (dernier) {
+            // The last line, when no line break ends the text.
+            if (i < n || !m_reste.empty())
+                ligne(d + i, n - i);
+        } else if (i < n) {
+            m_reste.append(d + i, std::size_t(n - i));
+        }
+        return !m_trouve;
     }
-    return moteur.resultat(nombre, Moteur<U>::longueur(derniere.data(), derniere.size()));
-}
+
+    ResultatAnalyse resultat() const override
+    {
+        return m_moteur.resultat(m_nombre, m_longueurDerniere);
+    }
+
+private:
+    // One line: the bytes given, after the start of the line kept from earlier pieces.
+    bool ligne(const char *d, qsizetype n)
+    {
+        if (!m_reste.empty()) {
+            m_reste.append(d, std::size_t(n));
+            d = m_reste.data();
+            n = qsizetype(m_reste.size());
+        }
+        m_trouve = !m_moteur.analyseLigne(d, n, m_nombre);
+        if (!m_trouve) {
+            m_longueurDerniere = Moteur<U>::longueur(d, n);
+            ++m_nombre;
+        }
+        m_reste.clear();
+        return !m_trouve;
+    }
+
+    Moteur<U> m_moteur;
+    std::string m_reste;
+    bool m_crEnAttente = false;
+    bool m_trouve = false;
+    qsizetype m_nombre = 0;
+    qsizetype m_longueurDerniere = 0;
+};
 
 } // namespace
 
@@ -459,10 +531,30 @@ ResultatAnalyse analysecode(const QStringList &lignes, const EnvironnementAnalys
     return analysecode(source, environnement);
 }
 
+AnalyseFlux::AnalyseFlux(EncodageDocument encodage, const EnvironnementAnalyse &environnement)
+{
+    if (encodage == EncodageDocument::Utf8)
+        m_etat = std::make_unique<EtatFlux<UnitesUtf8>>(environnement);
+    else
+        m_etat = std::make_unique<EtatFlux<Unites1252>>(environnement);
+}
+
+AnalyseFlux::~AnalyseFlux() = default;
+
+bool AnalyseFlux::ajoute(QByteArrayView octets, bool dernier)
+{
+    return m_etat->ajoute(octets, dernier);
+}
+
+ResultatAnalyse AnalyseFlux::resultat() const
+{
+    return m_etat->resultat();
+}
+
 ResultatAnalyse analysecode(QByteArrayView document, EncodageDocument encodage,
                             const EnvironnementAnalyse &environnement)
 {
-    if (encodage == EncodageDocument::Utf8)
-        return analyseOctets<UnitesUtf8>(document, environnement);
-    return analyseOctets<Unites1252>(document, environnement);
+    AnalyseFlux flux(encodage, environnement);
+    flux.ajoute(document, true);
+    return flux.resultat();
 }

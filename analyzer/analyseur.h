@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <memory>
 
 // The code analyzer engine: one pass over the lines of a document that checks every word of
 // every tag against the dictionary, stops at the first finding and reports it.
@@ -62,3 +63,27 @@ enum class EncodageDocument { Windows1252, Utf8 };
 // that of the decoded lines. `document` must be valid UTF-8 when Utf8 is given.
 ResultatAnalyse analysecode(QByteArrayView document, EncodageDocument encodage,
                             const EnvironnementAnalyse &environnement);
+
+// The same analysis on the bytes of a document handed over in pieces of any size, as a file
+// is read, so that the document need not be held whole: only a line that a piece cuts is
+// gathered. The environment must outlive the object.
+class AnalyseFlux
+{
+public:
+    AnalyseFlux(EncodageDocument encodage, const EnvironnementAnalyse &environnement);
+    ~AnalyseFlux();
+    AnalyseFlux(const AnalyseFlux &) = delete;
+    AnalyseFlux &operator=(const AnalyseFlux &) = delete;
+
+    // Hands over the next bytes; `dernier` for the last piece, which may be empty. False
+    // once the run has its finding: the rest of the document is not needed.
+    bool ajoute(QByteArrayView octets, bool dernier = false);
+
+    // The result of the run; the document ends with the last piece given.
+    ResultatAnalyse resultat() const;
+
+    class Etat;
+
+private:
+    std::unique_ptr<Etat> m_etat;
+};

@@ -12,32 +12,26 @@ namespace
 
 constexpr char kBom[] = "\xEF\xBB\xBF";
 
-bool asciiSeul(QByteArrayView bytes)
-{
-    const char *d = bytes.data();
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    for (; i + 8 <= n; i += 8) {
-        quint64 bloc;
-        std::memcpy(&bloc, d + i, 8);
-        if (bloc & 0x8080808080808080ull)
-            return false;
-    }
-    for (; i < n; ++i) {
-        if (uchar(d[i]) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
-bool estUtf8Valide(QByteArrayView bytes)
+void ControleEncodage::ajoute(QByteArrayView octets)
 {
-    const uchar *d = reinterpret_cast<const uchar *>(bytes.data());
-    const qsizetype n = bytes.size();
+    const uchar *d = reinterpret_cast<const uchar *>(octets.data());
+    const qsizetype n = octets.size();
     qsizetype i = 0;
-    while (i < n) {
+    while (i < n && m_utf8) {
+        if (m_attendus > 0) {
+            // A continuation byte, within the range left for it.
+            if (d[i] < m_min || d[i] > m_max) {
+                m_utf8 = false;
+                return;
+            }
+            m_min = 0x80;
+            m_max = 0xBF;
+            --m_attendus;
+            ++i;
+            continue;
+        }
         if (i + 8 <= n) {
             quint64 bloc;
             std::memcpy(&bloc, d + i, 8);
@@ -50,49 +44,46 @@ bool estUtf8Valide(QByteArrayView bytes)
             if constexpr (std::endian::native == std::endian::little)
                 i += std::countr_zero(hauts) / 8;
         }
-        const uchar b = d[i];
-        if (b < 0x80) {
-            ++i;
+        const uchar b = d[i++];
+        if (b < 0x80)
             continue;
-        }
+        m_ascii = false;
         // Shortest forms only, no surrogates, nothing above U+10FFFF.
-        int suite;
-        uchar min = 0x80, max = 0xBF; // allowed range of the second byte
         if (b >= 0xC2 && b <= 0xDF) {
-            suite = 1;
+            m_attendus = 1;
         } else if (b >= 0xE0 && b <= 0xEF) {
-            suite = 2;
-            if (b == 0xE0)
-                min = 0xA0;
-            else if (b == 0xED)
-                max = 0x9F;
+            m_attendus = 2;
+            m_min = b == 0xE0 ? 0xA0 : 0x80;
+            m_max = b == 0xED ? 0x9F : 0xBF;
         } else if (b >= 0xF0 && b <= 0xF4) {
-            suite = 3;
-            if (b == 0xF0)
-                min = 0x90;
-            else if (b == 0xF4)
-                max = 0x8F;
+            m_attendus = 3;
+            m_min = b == 0xF0 ? 0x90 : 0x80;
+            m_max = b == 0xF4 ? 0x8F : 0xBF;
         } else {
-            return false;
+            m_utf8 = false;
         }
-        if (i + suite >= n)
-            return false;
-        if (d[i + 1] < min || d[i + 1] > max)
-            return false;
-        for (int k = 2; k <= suite; ++k) {
-            if ((d[i + k] & 0xC0) != 0x80)
-                return false;
-        }
-        i += suite + 1;
     }
-    return true;
+}
+
+EncodageDocument ControleEncodage::encodage() const
+{
+    if (m_utf8 && m_attendus == 0 && !m_ascii)
+        return EncodageDocument::Utf8;
+    return EncodageDocument::Windows1252;
+}
+
+bool estUtf8Valide(QByteArrayView bytes)
+{
+    ControleEncodage controle;
+    controle.ajoute(bytes);
+    return controle.utf8Valide();
 }
 
 EncodageDocument encodageDocument(QByteArrayView bytes)
 {
-    if (!asciiSeul(bytes) && estUtf8Valide(bytes))
-        return EncodageDocument::Utf8;
-    return EncodageDocument::Windows1252;
+    ControleEncodage controle;
+    controle.ajoute(bytes);
+    return controle.encodage();
 }
 
 QByteArrayView texteDocument(QByteArrayView bytes, EncodageDocument encodage)

@@ -12,6 +12,22 @@
 
 bool estUtf8Valide(QByteArrayView bytes);
 
+// The encoding of a document read in pieces: every piece in order, then encodage().
+class ControleEncodage
+{
+public:
+    void ajoute(QByteArrayView octets);
+    EncodageDocument encodage() const;
+    bool utf8Valide() const { return m_utf8 && m_attendus == 0; }
+
+private:
+    bool m_utf8 = true;  // valid UTF-8 so far
+    bool m_ascii = true; // nothing outside ASCII so far
+    int m_attendus = 0;  // continuation bytes still expected
+    uchar m_min = 0x80;  // range of the next continuation byte
+    uchar m_max = 0xBF;
+};
+
 EncodageDocument encodageDocument(QByteArrayView bytes);
 
 // The bytes of the text itself: without the UTF-8 byte order mark when the file has one.

@@ -1,10 +1,9 @@
 #include "analyzer/cli/verificateur.h"
 
+#include "analyzer/analysefichier.h"
 #include "analyzer/analyseur.h"
 #include "analyzer/journalanalyse.h"
-#include "analyzer/textedocument.h"
 #include "platform/atomicfile.h"
-#include "platform/documentfile.h"
 #include "platform/ioerror.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
@@ -168,15 +167,6 @@ void Verificateur::ecrit(const QByteArray &octets)
 
 int Verificateur::verifie(const QString &fichier)
 {
-    const QByteArray octets =
-        fichier == QLatin1String("-") ? litEntreeStandard() : readWholeFile(fichier);
-    // The editor does not open such a file either.
-    if (looksBinary(octets)) {
-        throw IoError(tr("%1 n'est pas un fichier texte (il contient des octets nuls).")
-                          .arg(fichier == QLatin1String("-") ? tr("L'entrée standard") : fichier));
-    }
-    const EncodageDocument encodage = encodageDocument(octets);
-
     // Text output streams each warning as met; JSON gathers the log for the object's end.
     const QByteArray prefixe = fichier.toUtf8();
     QByteArray journalJson;
@@ -192,7 +182,9 @@ int Verificateur::verifie(const QString &fichier)
         }
     };
     const ResultatAnalyse resultat =
-        analysecode(texteDocument(octets, encodage), encodage, environnement);
+        fichier == QLatin1String("-")
+            ? analyseDocument(litEntreeStandard(), tr("L'entrée standard"), environnement)
+            : analyseFichier(fichier, environnement);
     const QString finale =
         ligneFinaleAnalyse(resultat, [this](int numero) { return texte(numero); });
 

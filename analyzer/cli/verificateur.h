@@ -39,7 +39,8 @@ public:
     Verificateur(QHash<int, QString> textes, bool json, FILE *sortie);
 
     // Analyses one file ("-": standard input) and prints its log; returns its finding code.
-    // Throws IoError, before printing anything, when the file cannot be read.
+    // Throws IoError when the file cannot be read: before printing anything when it cannot
+    // be opened, after the warnings met so far when reading fails midway.
     int verifie(const QString &fichier);
 
 private:

@@ -1,6 +1,6 @@
 // Times the code analyzer on generated HTML 4 pages without findings and on deep inputs:
-//   file        end to end as brindel-analyse runs: read the file, choose its encoding,
-//               analyse its bytes
+//   file        end to end as brindel-analyse runs: read the file in blocks to choose its
+//               encoding, read it again and analyse its bytes
 //   lines       the editor's way: the decoded lines handed over as QStrings (analysis only)
 //   byte loop   a minimal loop over the same bytes that only tracks "<", ">" and quotes,
 //               the floor any checker has to pay
@@ -8,6 +8,7 @@
 // runs, in wall-clock and processor time (on a busy machine the second shows the work itself).
 // Usage: analyzer_bench [size in MB ...]   (default 1 5 20 50)
 
+#include "analyzer/analysefichier.h"
 #include "analyzer/analyseur.h"
 #include "analyzer/textedocument.h"
 #include "platform/atomicfile.h"
@@ -127,13 +128,6 @@ qsizetype boucleMinimale(QByteArrayView octets)
     return balises;
 }
 
-ResultatAnalyse analyseFichier(const QString &chemin)
-{
-    const QByteArray octets = readWholeFile(chemin);
-    const EncodageDocument encodage = encodageDocument(octets);
-    return analysecode(texteDocument(octets, encodage), encodage, EnvironnementAnalyse{});
-}
-
 qint64 memoireKo(const char *champ)
 {
     QFile etat(QStringLiteral("/proc/self/status"));
@@ -187,10 +181,11 @@ void bancPage(const QTemporaryDir &dossier, int mo)
     std::printf("Page de %d Mo (%lld octets, UTF-8, CR LF)\n", mo, qlonglong(taille));
 
     ResultatAnalyse resultat;
-    const qint64 pointe = pointeMemoire([&] { resultat = analyseFichier(chemin); });
+    const qint64 pointe =
+        pointeMemoire([&] { resultat = analyseFichier(chemin, EnvironnementAnalyse{}); });
     verifieSansErreur(resultat, "page");
     affiche("fichier (lecture + encodage + analyse)", taille,
-            mesure([&] { resultat = analyseFichier(chemin); }));
+            mesure([&] { resultat = analyseFichier(chemin, EnvironnementAnalyse{}); }));
 
     const QByteArray octets = readWholeFile(chemin);
     affiche("analyse seule des octets", taille, mesure([&] {
@@ -212,7 +207,8 @@ void bancPage(const QTemporaryDir &dossier, int mo)
     verifieSansErreur(resultat, "lignes");
     affiche("lignes QString (chemin de l'éditeur)", taille, editeur);
 
-    const Mesure fichier = mesure([&] { resultat = analyseFichier(chemin); });
+    const Mesure fichier =
+        mesure([&] { resultat = analyseFichier(chemin, EnvironnementAnalyse{}); });
     std::printf("  rapport fichier / boucle minimale : %.2f (processeur %.2f) ; %lld balises\n",
                 fichier.murMs / boucle.murMs, fichier.cpuMs / boucle.cpuMs, qlonglong(balises));
     if (pointe >= 0) {

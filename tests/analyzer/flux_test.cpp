@@ -1,0 +1,123 @@
+// Documents handed to the engine in pieces, as a file is read in blocks: the run must be that
+// of the whole document, wherever the pieces cut it.
+
+#include "tests/analyzer/moteurtest.h"
+
+#include "analyzer/analysefichier.h"
+#include "analyzer/textedocument.h"
+#include "platform/ioerror.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const QByteArray kDocuments[] = {
+    "",
+    "\r\n",
+    "<p>x</p>",
+    "<p>x</p>\r\n<b>y</B>\r\n",
+    "<p>\r<table\nborder=\"1\">\r\n",                            // a tag over a lone CR and an LF
+    "a -->\r\n<!-- <!-- x -->\n<p\r",                            // warnings, then a tag left open
+    "<p>\xC3\xA9t\xC3\xA9 --> <\xC3\xA9>\r\n<b>fin",             // UTF-8 cut anywhere, a finding
+    "<p>\xE9t\xE9\r\n\r\n<img src=\"a.gif\" onclick=\"f()\">\n", // Windows-1252
+    "<p\r\n\r\n\r\n>x</p>\r",
+};
+
+Passe parMorceaux(const QByteArray &document, qsizetype taille)
+{
+    Passe passe;
+    EnvironnementAnalyse environnement;
+    environnement.texte = [](int numero) { return QStringLiteral("T%1").arg(numero); };
+    environnement.avertissement = [&](const QString &ligne) { passe.avertissements.append(ligne); };
+    environnement.information = [&](const QString &texte) { passe.informations.append(texte); };
+    AnalyseFlux flux(encodageDocument(document), environnement);
+    for (qsizetype debut = 0; debut < document.size(); debut += taille) {
+        flux.ajoute({}); // an empty piece changes nothing
+        if (!flux.ajoute(QByteArrayView(document).sliced(debut).first(
+                std::min(taille, document.size() - debut))))
+            break;
+    }
+    flux.ajoute({}, true);
+    passe.resultat = flux.resultat();
+    return passe;
+}
+
+TEST(AnalyseFlux, PiecesOfAnySizeGiveTheRunOfTheWholeDocument)
+{
+    for (const QByteArray &document : kDocuments) {
+        SCOPED_TRACE(document.toHex().constData());
+        const Passe entier = analyseOctets(document, encodageDocument(document));
+        for (qsizetype taille : {1, 2, 3, 5, 64}) {
+            SCOPED_TRACE(taille);
+            attendMemesPasses(entier, parMorceaux(document, taille), "pieces");
+        }
+    }
+}
+
+TEST(AnalyseFlux, EncodingChosenPieceByPiece)
+{
+    const QByteArray cas[] = {"ascii",    "\xC3\xA9",         "\xE9",         "\xE2\x82\xAC x",
+                              "\xE2\x82", "\xF0\x9F\x98\x80", "\xED\xA0\x80", "abcdefghij\xC3"};
+    for (const QByteArray &octets : cas) {
+        ControleEncodage controle;
+        for (char octet : octets)
+            controle.ajoute(QByteArrayView(&octet, 1));
+        EXPECT_EQ(controle.encodage(), encodageDocument(octets)) << octets.toHex().constData();
+    }
+}
+
+class AnalyseFichier : public ::testing::Test
+{
+protected:
+    QString ecrit(const QString &nom, const QByteArray &octets)
+    {
+        QFile fichier(m_dossier.filePath(nom));
+        EXPECT_TRUE(fichier.open(QIODevice::WriteOnly));
+        fichier.write(octets);
+        return fichier.fileName();
+    }
+
+    QTemporaryDir m_dossier;
+};
+
+TEST_F(AnalyseFichier, BlocksOfTheFileGiveTheRunOfTheWholeDocument)
+{
+    // Lines cut by the 256 KB blocks, a CR LF split between two blocks, a long line over
+    // several blocks, then a finding.
+    QByteArray octets = "\xEF\xBB\xBF<table>\r\n";
+    const QByteArray rangee = "<tr><td>caf\xC3\xA9</td></tr>\r\n";
+    while (octets.size() + rangee.size() < 256 * 1024 - 1)
+        octets += rangee;
+    octets += QByteArray(256 * 1024 - 1 - octets.size(), 'x');
+    octets += "\r\n<p>" + QByteArray(600 * 1024, 'x') + "</p>\r\n<!-- <!-- -->\r\n</tabel>\r\n";
+    const QString chemin = ecrit("page.htm", octets);
+    const Passe entier = analyseOctets(QByteArrayView(octets).sliced(3), EncodageDocument::Utf8);
+    EXPECT_EQ(entier.resultat.code, 1);
+    Passe fichier;
+    EnvironnementAnalyse environnement;
+    environnement.texte = [](int numero) { return QStringLiteral("T%1").arg(numero); };
+    environnement.avertissement = [&](const QString &ligne) {
+        fichier.avertissements.append(ligne);
+    };
+    fichier.resultat = analyseFichier(chemin, environnement);
+    attendMemesPasses(entier, fichier, "file");
+}
+
+TEST_F(AnalyseFichier, WhatTheEditorWouldNotOpenIsAnError)
+{
+    EXPECT_THROW(analyseFichier(m_dossier.filePath("absent.htm"), {}), IoError);
+    EXPECT_THROW(analyseFichier(m_dossier.path(), {}), IoError);
+    EXPECT_THROW(analyseFichier(ecrit("image.gif", QByteArray("GIF89a\0\0", 8)), {}), IoError);
+    EXPECT_THROW(analyseDocument(QByteArray("<p>\0", 4), "-", {}), IoError);
+    // A NUL byte past the first 8 KB is text.
+    const ResultatAnalyse r =
+        analyseFichier(ecrit("nul.htm", QByteArray(9000, 'a') + QByteArray("\0<foo>", 6)), {});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.colonne, 9006);
+    EXPECT_EQ(analyseFichier(ecrit("marque.htm", "\xEF\xBB\xBF"), {}).ligne, 0);
+}
+
+} // namespace
