@@ -103,6 +103,22 @@ TEST_F(DocumentFile, ChoosesUtf8OnlyForValidNonAsciiUtf8)
     }
 }
 
+TEST_F(DocumentFile, LongDocumentsComeBackByteForByte)
+{
+    QByteArray utf8;
+    QByteArray windows1252;
+    for (int i = 0; i < 4000; ++i) {
+        const QByteArray number = QByteArray::number(i * 7919 % 10007);
+        utf8 += "<TD>caf\xC3\xA9 " + number + " \xF0\x9F\x98\x80 \xE2\x82\xAC</TD>\r\n";
+        windows1252 += "<TD>caf\xE9 " + number + " \x80\x9C\xFF</TD>\r\n";
+    }
+    EXPECT_EQ(decodeDocument(utf8).format.encoding, Encoding::Utf8);
+    EXPECT_EQ(roundTrip(utf8), utf8);
+    EXPECT_EQ(decodeDocument(windows1252).format.encoding, Encoding::Windows1252);
+    EXPECT_EQ(roundTrip(windows1252), windows1252);
+    EXPECT_EQ(decodeDocument(utf8).text.count('\n'), 4000);
+}
+
 TEST_F(DocumentFile, Utf8ByteOrderMarkIsKeptOrLeftOut)
 {
     const QByteArray withBom("\xEF\xBB\xBFl\xC3\xA0\r\nbas");
@@ -131,6 +147,9 @@ TEST_F(DocumentFile, KeepsItsLineEnds)
         {"a\nb\r\nc", LineEnd::Lf, "a\nb\nc"},             // a tie: the first one wins
         {"a\r\nb\nc", LineEnd::CrLf, "a\r\nb\r\nc"},
         {"\n\n\r\n", LineEnd::Lf, "\n\n\n"},
+        {"x\n\xE9\r\n\r\n", LineEnd::CrLf, "x\r\n\xE9\r\n\r\n"}, // not UTF-8: counted once
+        {"first line, long\rsecond line, long\r\n12345678\n", LineEnd::Cr,
+         "first line, long\rsecond line, long\r12345678\r"},
     };
     for (const auto &k : cases) {
         const LoadedDocument loaded = decodeDocument(k.bytes);
