@@ -7,6 +7,7 @@
 #include "analyzer/textedocument.h"
 #include "platform/ioerror.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -54,6 +55,37 @@ TEST(AnalyseFlux, PiecesOfAnySizeGiveTheRunOfTheWholeDocument)
             SCOPED_TRACE(taille);
             attendMemesPasses(entier, parMorceaux(document, taille), "pieces");
         }
+    }
+}
+
+// Short documents drawn from the characters that steer the scan, element and attribute words,
+// and accented letters: every way of handing them over must give the same run.
+TEST(AnalyseFlux, RandomDocumentsAgreeOnEveryPath)
+{
+    const QStringList pieces = {
+        "<",  ">",     "-",       "!",          "?",      "\"",        " ",
+        "\r", "\n",    "\r\n",    "b",          "/b",     "p",         "img",
+        "=",  "src=1", "é",       "\U0001F600", "<!--",   "-->",       "<?",
+        "?>", "B",     "align=x", "td",         "nowrap", "onclick=1", QStringLiteral("\uFEFF")};
+    QRandomGenerator aleatoire(20260805);
+    for (int essai = 0; essai < 3000; ++essai) {
+        QString texte;
+        const int longueur = int(aleatoire.bounded(1, 30));
+        for (int i = 0; i < longueur; ++i)
+            texte += pieces.at(aleatoire.bounded(qsizetype(pieces.size())));
+        const QByteArray utf8 = texte.toUtf8();
+        SCOPED_TRACE(utf8.toHex().constData());
+        const Passe lignes = analyseLignes(lignesDocument(utf8));
+        const EncodageDocument encodage = encodageDocument(utf8);
+        const QByteArray corps = texteDocument(utf8, encodage).toByteArray();
+        attendMemesPasses(lignes, analyseOctets(corps, encodage), "bytes");
+        attendMemesPasses(lignes, parMorceaux(corps, aleatoire.bounded(1, 8)), "pieces");
+        if (cp1252::canEncodeAll(texte)) {
+            const QByteArray ansi = cp1252::encode(texte);
+            attendMemesPasses(lignes, analyseOctets(ansi, EncodageDocument::Windows1252), "1252");
+        }
+        if (::testing::Test::HasFailure())
+            break;
     }
 }
 
