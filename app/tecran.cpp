@@ -364,17 +364,8 @@ void Tecran::setHint(QWidget *widget, const QString &hint)
 void Tecran::FormCreate()
 {
     const QString file = settingsFile();
-    // Each step stands alone: a failing one is reported once and the others still run.
-    bool reported = false;
-    auto step = [&](auto &&body) {
-        try {
-            body();
-        } catch (const IoError &error) {
-            if (!reported)
-                showError(this, error.message());
-            reported = true;
-        }
-    };
+    CreationSteps steps(this);
+    auto step = [&](auto &&body) { steps.run(body); };
 
     step([&] {
         if (lireparametre(QStringLiteral("presse"), file) == QLatin1String("1")) {
@@ -629,33 +620,23 @@ void Tecran::openFileCommand()
 
 void Tecran::quitCommand() { close(); }
 
-void Tecran::tileHorizontalCommand()
+void Tecran::tileWindows(QList<QRect> (*layout)(const QRect &, int))
 {
     QList<QMdiSubWindow *> windows;
     for (QMdiSubWindow *window : m_mdi->subWindowList()) {
         if (!window->isMinimized())
             windows.append(window);
     }
-    const QList<QRect> rects = tileHorizontally(m_mdi->viewport()->rect(), windows.size());
+    const QList<QRect> rects = layout(m_mdi->viewport()->rect(), windows.size());
     for (int i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();
         windows[i]->setGeometry(rects[i]);
     }
 }
 
-void Tecran::tileVerticalCommand()
-{
-    QList<QMdiSubWindow *> windows;
-    for (QMdiSubWindow *window : m_mdi->subWindowList()) {
-        if (!window->isMinimized())
-            windows.append(window);
-    }
-    const QList<QRect> rects = tileVertically(m_mdi->viewport()->rect(), windows.size());
-    for (int i = 0; i < windows.size(); ++i) {
-        windows[i]->showNormal();
-        windows[i]->setGeometry(rects[i]);
-    }
-}
+void Tecran::tileHorizontalCommand() { tileWindows(tileHorizontally); }
+
+void Tecran::tileVerticalCommand() { tileWindows(tileVertically); }
 
 void Tecran::cascadeCommand() { m_mdi->cascadeSubWindows(); }
 

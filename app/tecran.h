@@ -66,6 +66,7 @@ private:
     void buildStatusBar();
     void showMenusOf(QMdiSubWindow *window);
     void runOnActiveEditor(const QString &command);
+    void tileWindows(QList<QRect> (*layout)(const QRect &, int));
     bool askEditorsToClose();
     void writeShutdownSettings();
 

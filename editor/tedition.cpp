@@ -174,19 +174,22 @@ void Tedition::copyOrCut(bool cut)
     refreshMenuStates();
 }
 
+void Tedition::enableCommand(const char *name, bool enabled)
+{
+    // An item whose command is not built stays disabled whatever the state says.
+    if (QAction *action = command(QString::fromLatin1(name)))
+        action->setEnabled(enabled && commands().contains(action->objectName()));
+}
+
 void Tedition::refreshMenuStates()
 {
     const bool selection = m_control->selLength() > 0;
     const bool clipboard = clipboardHoldsText();
-    auto enable = [this](const char *name, bool on) {
-        if (QAction *action = command(QString::fromLatin1(name)))
-            action->setEnabled(on && commands().contains(action->objectName()));
-    };
-    enable("Coller1", clipboard);
-    enable("Viderlepressepapier1", clipboard);
-    enable("Copier1", selection);
-    enable("Couper1", selection);
-    enable("Toutsupprimer1", selection);
+    enableCommand("Coller1", clipboard);
+    enableCommand("Viderlepressepapier1", clipboard);
+    enableCommand("Copier1", selection);
+    enableCommand("Couper1", selection);
+    enableCommand("Toutsupprimer1", selection);
 }
 
 bool Tedition::eventFilter(QObject *watched, QEvent *event)
@@ -210,14 +213,10 @@ bool Tedition::eventFilter(QObject *watched, QEvent *event)
         if (watched == m_memo->viewport() || watched == m_memo) {
             if (m_contextMenu) {
                 const bool selection = m_control->selLength() > 0;
-                auto enable = [this](const char *name, bool on) {
-                    if (QAction *action = command(QString::fromLatin1(name)))
-                        action->setEnabled(on && commands().contains(action->objectName()));
-                };
-                enable("Copier2", selection);
-                enable("Couper2", selection);
-                enable("Toutsupprimer2", selection);
-                enable("Coller2", clipboardHoldsText());
+                enableCommand("Copier2", selection);
+                enableCommand("Couper2", selection);
+                enableCommand("Toutsupprimer2", selection);
+                enableCommand("Coller2", clipboardHoldsText());
                 if (QAction *help = command(QStringLiteral("Aide3")))
                     help->setVisible(selection);
                 m_contextMenu->exec(static_cast<QContextMenuEvent *>(event)->globalPos());

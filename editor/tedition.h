@@ -91,6 +91,7 @@ private:
     void Tedition_creationmenu();
     void bindMenus();
     void applyFontFile();
+    void enableCommand(const char *name, bool enabled);
     void markSaved();
 
 public:

@@ -52,17 +52,8 @@ QString fontFile() { return programDirectory() + QStringLiteral("font.sav"); }
 
 void Tedition::FormCreate()
 {
-    // Each step stands alone: one that fails is reported once, the others still run.
-    bool reported = false;
-    auto step = [&](auto &&body) {
-        try {
-            body();
-        } catch (const IoError &error) {
-            if (!reported)
-                showError(this, error.message());
-            reported = true;
-        }
-    };
+    CreationSteps steps(this);
+    auto step = [&](auto &&body) { steps.run(body); };
     step([&] { Tedition_creationmenu(); });
     step([&] { closeQuestionFormat() = texteDialogue(5000); });
     step([&] {

@@ -20,3 +20,26 @@ template <typename Command> bool guarded(QWidget *parent, Command &&command)
     }
     return false;
 }
+
+// The steps of a window's creation: each step stands alone, so a failing file operation is
+// shown once, for the first step that fails, and the other steps still run.
+class CreationSteps
+{
+public:
+    explicit CreationSteps(QWidget *parent) : m_parent(parent) {}
+
+    template <typename Step> void run(Step &&step)
+    {
+        try {
+            std::forward<Step>(step)();
+        } catch (const IoError &error) {
+            if (!m_reported)
+                showError(m_parent, error.message());
+            m_reported = true;
+        }
+    }
+
+private:
+    QWidget *m_parent;
+    bool m_reported = false;
+};
