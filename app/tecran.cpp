@@ -376,8 +376,14 @@ void Tecran::FormCreate()
     step([&] {
         const int height = lireentier(QStringLiteral("hauteur"), file, kDesignHeight);
         const int width = lireentier(QStringLiteral("largeur"), file, kDesignWidth);
-        resize(width >= kSmallestSide ? width : kDesignWidth,
-               height >= kSmallestSide ? height : kDesignHeight);
+        // A size larger than the screen (a damaged or hand-edited file) is cut to the screen:
+        // a window of millions of pixels cannot even get its backing image.
+        QSize screen(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (const QScreen *primary = QGuiApplication::primaryScreen())
+            screen = primary->availableGeometry().size().expandedTo(
+                QSize(kSmallestSide, kSmallestSide));
+        resize(std::min(width >= kSmallestSide ? width : kDesignWidth, screen.width()),
+               std::min(height >= kSmallestSide ? height : kDesignHeight, screen.height()));
     });
     step([&] { creationmenu(); });
     step([&] {
