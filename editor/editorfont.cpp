@@ -2,6 +2,10 @@
 
 #include <QFontDatabase>
 
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
 QFont designEditorFont()
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -14,10 +18,10 @@ QFont designEditorFont()
 QFont fontFromRecord(const FontRecord &record, const QFont &base)
 {
     QFont font = base;
-    if (record.height < 0)
-        font.setPixelSize(-record.height);
-    else if (record.height > 0)
-        font.setPixelSize(record.height);
+    // The size of the most negative height does not fit an int: it becomes the largest one.
+    if (record.height != 0)
+        font.setPixelSize(int(std::min<qint64>(std::abs(qint64(record.height)),
+                                                std::numeric_limits<int>::max())));
     if (record.pointSize > 0)
         font.setPointSize(record.pointSize);
     if (!record.name.isEmpty())
