@@ -2,8 +2,8 @@
 
 #include "editor/helppreview.h"
 #include "platform/guarded.h"
-#include "settings/programdir.h"
 #include "settings/languagefiles.h"
+#include "settings/programdir.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 namespace
 {
 
@@ -24,7 +23,6 @@ QPointer<Tanalyseur> &theInstance()
     static QPointer<Tanalyseur> window;
     return window;
 }
-
 
 } // namespace
 
@@ -68,8 +66,9 @@ Tanalyseur::Tanalyseur(QWidget *parent) : QDialog(parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     m_help = new QPushButton(QStringLiteral("Aide"), this);
     m_help->setObjectName(QStringLiteral("BitBtn3"));
-    connect(m_help, &QPushButton::clicked, this,
-            [this] { afficheaide(mainHelpPage(programDirectory(), QStringLiteral("erreur")), this); });
+    connect(m_help, &QPushButton::clicked, this, [this] {
+        afficheaide(mainHelpPage(programDirectory(), QStringLiteral("erreur")), this);
+    });
     m_goTo = new QPushButton(QStringLiteral("Aller à l'erreur"), this);
     m_goTo->setObjectName(QStringLiteral("BoutonAllerErreur"));
     connect(m_goTo, &QPushButton::clicked, this, [this] {

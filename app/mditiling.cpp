@@ -1,6 +1,7 @@
 #include "app/mditiling.h"
 
-namespace {
+namespace
+{
 
 // Splits `length` into `count` parts whose sizes differ by at most one.
 QList<QPair<int, int>> split(int start, int length, int count)

@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
+#include "analyzer/tanalyseur.h"
 #include "app/brindelpicture.h"
 #include "app/tecran.h"
 #include "app/tlogo.h"
-#include "analyzer/tanalyseur.h"
 #include "platform/ioerror.h"
 #include "platform/modals.h"
 #include "settings/defaultfiles.h"
@@ -23,11 +23,10 @@ bool prepareSettings()
         lireDemarrage();
         return true;
     } catch (const IoError &error) {
-        showError(nullptr,
-                  QCoreApplication::translate("demarrage",
-                                              "Brindel ne peut pas utiliser son répertoire %1 "
-                                              "pour ses réglages :\n%2")
-                      .arg(QDir::toNativeSeparators(programDirectory()), error.message()));
+        showError(nullptr, QCoreApplication::translate(
+                               "demarrage", "Brindel ne peut pas utiliser son répertoire %1 "
+                                            "pour ses réglages :\n%2")
+                               .arg(QDir::toNativeSeparators(programDirectory()), error.message()));
         return false;
     }
 }

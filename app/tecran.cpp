@@ -39,7 +39,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 const QString kSiteAddress = QStringLiteral("https://brindel.org/");
 const QString kAuthorAddress = QStringLiteral("auteur@brindel.org");
@@ -136,7 +137,8 @@ void Tecran::buildMenus()
     auto *file = new QMenu(QStringLiteral("&Fichier"), this);
     file->setObjectName(QStringLiteral("File1"));
     // The new-file chooser and projects come with their own dialogs; until then they are off.
-    addAction(file, QStringLiteral("FileNewItem"), QStringLiteral("&Nouveau..."))->setEnabled(false);
+    addAction(file, QStringLiteral("FileNewItem"), QStringLiteral("&Nouveau..."))
+        ->setEnabled(false);
     connect(addAction(file, QStringLiteral("Ouvrirfichier1"), QStringLiteral("O&uvrir fichier")),
             &QAction::triggered, this, &Tecran::openFileCommand);
     file->addSeparator();
@@ -197,8 +199,8 @@ void Tecran::buildMenus()
     };
     for (const LinkEntry &link : linkEntries) {
         const QString command = QString::fromLatin1(link.command);
-        QAction *entry = addAction(m_linkMenu, QString::fromLatin1(link.item),
-                                   QString::fromUtf8(link.caption));
+        QAction *entry =
+            addAction(m_linkMenu, QString::fromLatin1(link.item), QString::fromUtf8(link.caption));
         entry->setEnabled(Tedition::providesCommand(command));
         connect(entry, &QAction::triggered, this, [this, command] { runOnActiveEditor(command); });
     }
@@ -225,13 +227,16 @@ void Tecran::buildToolBar()
 
     addToolButton(QStringLiteral("ToolButton9"), QStringLiteral("Nouveau|Créer un nouveau fichier"))
         ->setEnabled(false);
-    addToolButton(QStringLiteral("ToolButton1"), QStringLiteral("Ouvrir un projet"))->setEnabled(false);
-    addToolButton(QStringLiteral("ToolButton33"), QStringLiteral("Fermer le projet"))->setEnabled(false);
+    addToolButton(QStringLiteral("ToolButton1"), QStringLiteral("Ouvrir un projet"))
+        ->setEnabled(false);
+    addToolButton(QStringLiteral("ToolButton33"), QStringLiteral("Fermer le projet"))
+        ->setEnabled(false);
     m_toolBar->addSeparator();
     auto *save = addToolButton(QStringLiteral("ToolButton2"),
                                QStringLiteral("Enregistrer|Enregistrer le fichier en cours"));
     save->setEnabled(false);
-    connect(save, &QToolButton::clicked, this, [this] { runOnActiveEditor(QStringLiteral("Enregistrer1")); });
+    connect(save, &QToolButton::clicked, this,
+            [this] { runOnActiveEditor(QStringLiteral("Enregistrer1")); });
     connect(addToolButton(QStringLiteral("ToolButton10"), QStringLiteral("Fermer la fenêtre")),
             &QToolButton::clicked, this,
             [this] { runOnActiveEditor(QStringLiteral("Fermerlafentrecourante1")); });
@@ -282,9 +287,11 @@ void Tecran::buildToolBar()
             continue;
         }
         const QString command = QString::fromLatin1(entry.command);
-        auto *button = addToolButton(QString::fromLatin1(entry.button), QString::fromUtf8(entry.hint));
+        auto *button =
+            addToolButton(QString::fromLatin1(entry.button), QString::fromUtf8(entry.hint));
         button->setEnabled(Tedition::providesCommand(command));
-        connect(button, &QToolButton::clicked, this, [this, command] { runOnActiveEditor(command); });
+        connect(button, &QToolButton::clicked, this,
+                [this, command] { runOnActiveEditor(command); });
     }
 
     auto *link = addToolButton(QStringLiteral("ToolButton27"), QStringLiteral("Lien"));
@@ -301,9 +308,11 @@ void Tecran::buildToolBar()
     };
     for (const EditorButton &entry : laterButtons) {
         const QString command = QString::fromLatin1(entry.command);
-        auto *button = addToolButton(QString::fromLatin1(entry.button), QString::fromUtf8(entry.hint));
+        auto *button =
+            addToolButton(QString::fromLatin1(entry.button), QString::fromUtf8(entry.hint));
         button->setEnabled(Tedition::providesCommand(command));
-        connect(button, &QToolButton::clicked, this, [this, command] { runOnActiveEditor(command); });
+        connect(button, &QToolButton::clicked, this,
+                [this, command] { runOnActiveEditor(command); });
     }
 }
 
@@ -380,8 +389,8 @@ void Tecran::FormCreate()
         // a window of millions of pixels cannot even get its backing image.
         QSize screen(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         if (const QScreen *primary = QGuiApplication::primaryScreen())
-            screen = primary->availableGeometry().size().expandedTo(
-                QSize(kSmallestSide, kSmallestSide));
+            screen =
+                primary->availableGeometry().size().expandedTo(QSize(kSmallestSide, kSmallestSide));
         resize(std::min(width >= kSmallestSide ? width : kDesignWidth, screen.width()),
                std::min(height >= kSmallestSide ? height : kDesignHeight, screen.height()));
     });
@@ -470,7 +479,8 @@ void Tecran::creationmenu()
     buttonHint("ToolButton31", 420);
     buttonHint("ToolButton33", 1140);
     for (int i = 1; i <= 20; ++i) {
-        if (auto *b = m_personalBar->findChild<QToolButton *>(QStringLiteral("SpeedButton%1").arg(i)))
+        if (auto *b =
+                m_personalBar->findChild<QToolButton *>(QStringLiteral("SpeedButton%1").arg(i)))
             setHint(b, texteMenu1(i <= 19 ? 500 + i : 520));
     }
     caption("Liensite1", 423);
@@ -525,9 +535,8 @@ void Tecran::setSaveButtonEnabled(bool enabled)
 
 void Tecran::refreshClock()
 {
-    m_freeSpace->setText(espaceLibreTexte(texteMenu1(600),
-                                          QStorageInfo(QDir::currentPath()).bytesAvailable(),
-                                          texteMenu1(604)));
+    m_freeSpace->setText(espaceLibreTexte(
+        texteMenu1(600), QStorageInfo(QDir::currentPath()).bytesAvailable(), texteMenu1(604)));
     // The system's short date; a system without a language setting gets the French one.
     const QLocale system = QLocale::system();
     const QLocale locale = system.language() == QLocale::C ? QLocale(QLocale::French) : system;
@@ -606,11 +615,13 @@ void Tecran::fillWindowList(QMenu *menu)
     menu->addSeparator()->setProperty("windowListEntry", true);
     int number = 1;
     for (QMdiSubWindow *window : windows) {
-        QAction *entry = menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(window->windowTitle()));
+        QAction *entry =
+            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(window->windowTitle()));
         entry->setProperty("windowListEntry", true);
         entry->setCheckable(true);
         entry->setChecked(window == m_mdi->activeSubWindow());
-        connect(entry, &QAction::triggered, m_mdi, [this, window] { m_mdi->setActiveSubWindow(window); });
+        connect(entry, &QAction::triggered, m_mdi,
+                [this, window] { m_mdi->setActiveSubWindow(window); });
     }
 }
 
@@ -624,7 +635,10 @@ void Tecran::openFileCommand()
         ouvredocument(chosen);
 }
 
-void Tecran::quitCommand() { close(); }
+void Tecran::quitCommand()
+{
+    close();
+}
 
 void Tecran::tileWindows(QList<QRect> (*layout)(const QRect &, int))
 {
@@ -640,11 +654,20 @@ void Tecran::tileWindows(QList<QRect> (*layout)(const QRect &, int))
     }
 }
 
-void Tecran::tileHorizontalCommand() { tileWindows(tileHorizontally); }
+void Tecran::tileHorizontalCommand()
+{
+    tileWindows(tileHorizontally);
+}
 
-void Tecran::tileVerticalCommand() { tileWindows(tileVertically); }
+void Tecran::tileVerticalCommand()
+{
+    tileWindows(tileVertically);
+}
 
-void Tecran::cascadeCommand() { m_mdi->cascadeSubWindows(); }
+void Tecran::cascadeCommand()
+{
+    m_mdi->cascadeSubWindows();
+}
 
 void Tecran::arrangeIconsCommand()
 {
@@ -667,7 +690,10 @@ void Tecran::closeAllCommand()
     }
 }
 
-void Tecran::visitSiteCommand() { modals().openUrl(QUrl(kSiteAddress)); }
+void Tecran::visitSiteCommand()
+{
+    modals().openUrl(QUrl(kSiteAddress));
+}
 
 void Tecran::writeMailCommand()
 {

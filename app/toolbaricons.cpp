@@ -7,7 +7,8 @@
 
 #include <functional>
 
-namespace {
+namespace
+{
 
 constexpr int kSize = 24;
 const QColor kInk(0x22, 0x2a, 0x38);
@@ -92,18 +93,21 @@ using Painter = std::function<void(QPainter &)>;
 const QHash<QString, Painter> &painters()
 {
     static const QHash<QString, Painter> table = {
-        {QStringLiteral("ToolButton9"), [](QPainter &p) {
+        {QStringLiteral("ToolButton9"),
+         [](QPainter &p) {
              page(p, QRectF(4.5, 2.5, 14, 19));
              p.setPen(QPen(kGold, 2));
              p.drawLine(QPointF(17, 14), QPointF(17, 22));
              p.drawLine(QPointF(13, 18), QPointF(21, 18));
          }},
         {QStringLiteral("ToolButton1"), [](QPainter &p) { folder(p); }},
-        {QStringLiteral("ToolButton33"), [](QPainter &p) {
+        {QStringLiteral("ToolButton33"),
+         [](QPainter &p) {
              folder(p);
              cross(p, QPointF(17, 16), 3.5);
          }},
-        {QStringLiteral("ToolButton2"), [](QPainter &p) {
+        {QStringLiteral("ToolButton2"),
+         [](QPainter &p) {
              p.setPen(QPen(kInk, 1.2));
              p.setBrush(kBlue);
              p.drawRoundedRect(QRectF(3.5, 3.5, 17, 17), 2, 2);
@@ -111,7 +115,8 @@ const QHash<QString, Painter> &painters()
              p.drawRect(QRectF(7, 3.5, 10, 6));
              p.drawRect(QRectF(6.5, 13, 11, 7.5));
          }},
-        {QStringLiteral("ToolButton10"), [](QPainter &p) {
+        {QStringLiteral("ToolButton10"),
+         [](QPainter &p) {
              p.setPen(QPen(kInk, 1.2));
              p.setBrush(kPaper);
              p.drawRect(QRectF(2.5, 4.5, 19, 15));
@@ -119,7 +124,8 @@ const QHash<QString, Painter> &painters()
              p.drawRect(QRectF(2.5, 4.5, 19, 4));
              cross(p, QPointF(12, 14.5), 3);
          }},
-        {QStringLiteral("ToolButton4"), [](QPainter &p) {
+        {QStringLiteral("ToolButton4"),
+         [](QPainter &p) {
              p.setPen(QPen(kInk, 1.6));
              p.setBrush(Qt::NoBrush);
              p.drawEllipse(QPointF(7, 18), 3, 3);
@@ -127,11 +133,13 @@ const QHash<QString, Painter> &painters()
              p.drawLine(QPointF(9, 16), QPointF(16, 3));
              p.drawLine(QPointF(15, 16), QPointF(8, 3));
          }},
-        {QStringLiteral("ToolButton5"), [](QPainter &p) {
+        {QStringLiteral("ToolButton5"),
+         [](QPainter &p) {
              page(p, QRectF(3.5, 2.5, 11, 14));
              page(p, QRectF(9.5, 7.5, 11, 14));
          }},
-        {QStringLiteral("ToolButton6"), [](QPainter &p) {
+        {QStringLiteral("ToolButton6"),
+         [](QPainter &p) {
              p.setPen(QPen(kInk, 1.2));
              p.setBrush(QColor(0xb0, 0x7b, 0x4a));
              p.drawRoundedRect(QRectF(4.5, 4.5, 15, 17), 2, 2);
@@ -140,7 +148,8 @@ const QHash<QString, Painter> &painters()
              p.setBrush(kInk);
              p.drawRect(QRectF(9, 2.5, 6, 3));
          }},
-        {QStringLiteral("ToolButton13"), [](QPainter &p) {
+        {QStringLiteral("ToolButton13"),
+         [](QPainter &p) {
              p.setPen(QPen(kInk, 1.4));
              p.setBrush(kPaper);
              QPainterPath eye;
@@ -151,38 +160,47 @@ const QHash<QString, Painter> &painters()
              p.setBrush(kBlue);
              p.drawEllipse(QPointF(12, 12), 3.5, 3.5);
          }},
-        {QStringLiteral("ToolButton8"), [](QPainter &p) {
+        {QStringLiteral("ToolButton8"),
+         [](QPainter &p) {
              page(p, QRectF(3.5, 2.5, 14, 19));
              p.setPen(QPen(kGreen, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
              p.drawPolyline(QPolygonF({QPointF(8, 14), QPointF(12, 18), QPointF(21, 7)}));
          }},
-        {QStringLiteral("ToolButton23"), [](QPainter &p) { letters(p, "B", 17, true, false, false); }},
-        {QStringLiteral("ToolButton22"), [](QPainter &p) { letters(p, "U", 16, false, false, true); }},
-        {QStringLiteral("ToolButton21"), [](QPainter &p) { letters(p, "I", 17, false, true, false); }},
-        {QStringLiteral("ToolButton26"), [](QPainter &p) {
+        {QStringLiteral("ToolButton23"),
+         [](QPainter &p) { letters(p, "B", 17, true, false, false); }},
+        {QStringLiteral("ToolButton22"),
+         [](QPainter &p) { letters(p, "U", 16, false, false, true); }},
+        {QStringLiteral("ToolButton21"),
+         [](QPainter &p) { letters(p, "I", 17, false, true, false); }},
+        {QStringLiteral("ToolButton26"),
+         [](QPainter &p) {
              letters(p, "A", 15, true, false, false);
              p.fillRect(QRectF(4, 19, 16, 3), kRed);
          }},
-        {QStringLiteral("ToolButton25"), [](QPainter &p) {
+        {QStringLiteral("ToolButton25"),
+         [](QPainter &p) {
              p.setPen(QPen(kInk, 1.2));
              p.setBrush(kPaper);
              p.drawRect(QRectF(2.5, 5.5, 19, 13));
              p.drawPolyline(QPolygonF({QPointF(2.5, 5.5), QPointF(12, 13), QPointF(21.5, 5.5)}));
          }},
-        {QStringLiteral("ToolButton27"), [](QPainter &p) {
+        {QStringLiteral("ToolButton27"),
+         [](QPainter &p) {
              p.setPen(QPen(kBlue, 2.2));
              p.setBrush(Qt::NoBrush);
              p.drawRoundedRect(QRectF(2, 8, 11, 8), 4, 4);
              p.drawRoundedRect(QRectF(11, 8, 11, 8), 4, 4);
          }},
         {QStringLiteral("ToolButton30"), [](QPainter &p) { picture(p); }},
-        {QStringLiteral("ToolButton31"), [](QPainter &p) {
+        {QStringLiteral("ToolButton31"),
+         [](QPainter &p) {
              picture(p);
              p.setPen(QPen(kRed, 1.4, Qt::DashLine));
              p.setBrush(Qt::NoBrush);
              p.drawRect(QRectF(5.5, 8.5, 9, 8));
          }},
-        {QStringLiteral("ToolButton29"), [](QPainter &p) {
+        {QStringLiteral("ToolButton29"),
+         [](QPainter &p) {
              const QColor swatches[] = {kRed, kGreen, kBlue, kGold};
              for (int i = 0; i < 4; ++i)
                  p.fillRect(QRectF(2 + (i % 2) * 6, 3 + (i / 2) * 6, 6, 6), swatches[i]);

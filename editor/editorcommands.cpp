@@ -58,12 +58,14 @@ void addDocumentCommands(Tedition::CommandTable &t)
     t.insert(QStringLiteral("Horizontale1"), [](Tedition &e) { e.host().tileHorizontalCommand(); });
     t.insert(QStringLiteral("Verticale1"), [](Tedition &e) { e.host().tileVerticalCommand(); });
     t.insert(QStringLiteral("Cascade1"), [](Tedition &e) { e.host().cascadeCommand(); });
-    t.insert(QStringLiteral("Rorganiserlesicnes1"), [](Tedition &e) { e.host().arrangeIconsCommand(); });
+    t.insert(QStringLiteral("Rorganiserlesicnes1"),
+             [](Tedition &e) { e.host().arrangeIconsCommand(); });
     t.insert(QStringLiteral("Fermerlafentrecourante1"), [](Tedition &e) {
         QWidget *frame = e.parentWidget() ? e.parentWidget() : &e;
         frame->close();
     });
-    t.insert(QStringLiteral("Fermertouteslesfentres1"), [](Tedition &e) { e.host().closeAllCommand(); });
+    t.insert(QStringLiteral("Fermertouteslesfentres1"),
+             [](Tedition &e) { e.host().closeAllCommand(); });
 
     // Commandes
     t.insert(QStringLiteral("Analyseurdecode1"),

@@ -20,8 +20,8 @@ QFont fontFromRecord(const FontRecord &record, const QFont &base)
     QFont font = base;
     // The size of the most negative height does not fit an int: it becomes the largest one.
     if (record.height != 0)
-        font.setPixelSize(int(std::min<qint64>(std::abs(qint64(record.height)),
-                                                std::numeric_limits<int>::max())));
+        font.setPixelSize(int(
+            std::min<qint64>(std::abs(qint64(record.height)), std::numeric_limits<int>::max())));
     if (record.pointSize > 0)
         font.setPointSize(record.pointSize);
     if (!record.name.isEmpty())

@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QtEndian>
 
-namespace {
+namespace
+{
 
 constexpr int kColour = 0;
 constexpr int kName = 4;

@@ -3,13 +3,13 @@
 #include "editor/charactercommands.h"
 #include "editor/editorhost.h"
 #include "editor/editormenus.h"
+#include "platform/editortextedit.h"
 #include "platform/guarded.h"
 #include "platform/ioerror.h"
+#include "platform/plaintexteditcontrol.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
 #include "settings/settingsstore.h"
-#include "platform/plaintexteditcontrol.h"
-#include "platform/editortextedit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +19,8 @@
 #include <QSet>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 std::function<void(const QString &)> &clipboardHistoryHook()
 {
@@ -80,9 +81,15 @@ Tedition::~Tedition()
     m_control.reset();
 }
 
-bool Tedition::providesCommand(const QString &name) { return commands().contains(name); }
+bool Tedition::providesCommand(const QString &name)
+{
+    return commands().contains(name);
+}
 
-EditorControl &Tedition::control() const { return *m_control; }
+EditorControl &Tedition::control() const
+{
+    return *m_control;
+}
 
 void Tedition::bindMenus()
 {
@@ -97,7 +104,8 @@ void Tedition::bindMenus()
                 return;
             }
             const Command run = *found;
-            connect(action, &QAction::triggered, this, [this, run] { guarded(this, [&] { run(*this); }); });
+            connect(action, &QAction::triggered, this,
+                    [this, run] { guarded(this, [&] { run(*this); }); });
         });
     }
 }
@@ -133,7 +141,8 @@ void Tedition::buildMenus()
     connect(menus.menu(QStringLiteral("Edition1")), &QMenu::aboutToShow, this,
             &Tedition::refreshMenuStates);
     QMenu *windows = menus.menu(QStringLiteral("Fentres1"));
-    connect(windows, &QMenu::aboutToShow, this, [this, windows] { m_host->fillWindowList(windows); });
+    connect(windows, &QMenu::aboutToShow, this,
+            [this, windows] { m_host->fillWindowList(windows); });
 }
 
 void Tedition::Tedition_creationmenu()
@@ -204,10 +213,13 @@ bool Tedition::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::MouseButtonPress:
         // The click moves the caret after this filter runs: refresh once it has.
-        QMetaObject::invokeMethod(this, [this] {
-            refreshStatus();
-            refreshMenuStates();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                refreshStatus();
+                refreshMenuStates();
+            },
+            Qt::QueuedConnection);
         break;
     case QEvent::ContextMenu:
         if (watched == m_memo->viewport() || watched == m_memo) {

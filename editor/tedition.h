@@ -101,7 +101,6 @@ public:
     void clearClipboard();
 
 private:
-
     EditorHost *m_host;
     QPlainTextEdit *m_memo;
     std::unique_ptr<PlainTextEditControl> m_control;

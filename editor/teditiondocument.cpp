@@ -3,10 +3,10 @@
 #include "editor/editorfont.h"
 #include "editor/editorhost.h"
 #include "editor/tedition.h"
-#include "platform/plaintexteditcontrol.h"
 #include "platform/filefilter.h"
 #include "platform/guarded.h"
 #include "platform/modals.h"
+#include "platform/plaintexteditcontrol.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
 
@@ -19,13 +19,14 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 
-namespace {
+namespace
+{
 
-const QString kSaveFilter = QStringLiteral(
-    "Fichiers Html (*.htm,*.html)|*.htm;*.html|Fichiers Javascript (*.js)|*.js|"
-    "Fichiers Feuille de style (*.css)|*.css|Fichiers Chaine IE (*.cdf)|*.cdf|"
-    "Fichiers CGI (*.pl;*.cgi)|*.pl;*.cgi|Fichiers Texte (*.txt)|*.txt|"
-    "Tous les fichiers (*.*)|*.*");
+const QString kSaveFilter =
+    QStringLiteral("Fichiers Html (*.htm,*.html)|*.htm;*.html|Fichiers Javascript (*.js)|*.js|"
+                   "Fichiers Feuille de style (*.css)|*.css|Fichiers Chaine IE (*.cdf)|*.cdf|"
+                   "Fichiers CGI (*.pl;*.cgi)|*.pl;*.cgi|Fichiers Texte (*.txt)|*.txt|"
+                   "Tous les fichiers (*.*)|*.*");
 
 struct DefaultName {
     const char *caption;
@@ -46,7 +47,10 @@ QString &closeQuestionFormat()
     return format;
 }
 
-QString fontFile() { return programDirectory() + QStringLiteral("font.sav"); }
+QString fontFile()
+{
+    return programDirectory() + QStringLiteral("font.sav");
+}
 
 } // namespace
 

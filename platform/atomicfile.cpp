@@ -11,11 +11,18 @@
 #include <cstring>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
-QString tr(const char *text) { return QCoreApplication::translate("fichiers", text); }
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("fichiers", text);
+}
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 } // namespace
 
@@ -23,20 +30,23 @@ void writeFileAtomically(const QString &path, const QByteArray &content, const Q
 {
     QFile temp(tempPath);
     if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        throw IoError(tr("Impossible d'écrire le fichier %1 : %2").arg(tempPath, temp.errorString()));
+        throw IoError(
+            tr("Impossible d'écrire le fichier %1 : %2").arg(tempPath, temp.errorString()));
     }
-    const bool written = temp.write(content) == content.size() && temp.flush() &&
-                         ::fsync(temp.handle()) == 0;
+    const bool written =
+        temp.write(content) == content.size() && temp.flush() && ::fsync(temp.handle()) == 0;
     const QString reason = temp.errorString();
     temp.close();
     if (!written || temp.error() != QFileDevice::NoError) {
         QFile::remove(tempPath);
         throw IoError(tr("Impossible d'écrire le fichier %1 : %2").arg(path, reason));
     }
-    if (std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) != 0) {
+    if (std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) !=
+        0) {
         const int error = errno;
         QFile::remove(tempPath);
-        throw IoError(tr("Impossible de remplacer le fichier %1 : %2").arg(path, systemReason(error)));
+        throw IoError(
+            tr("Impossible de remplacer le fichier %1 : %2").arg(path, systemReason(error)));
     }
 }
 

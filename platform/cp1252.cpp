@@ -2,8 +2,10 @@
 
 #include <array>
 
-namespace cp1252 {
-namespace {
+namespace cp1252
+{
+namespace
+{
 
 // Characters of bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
 constexpr std::array<char16_t, 32> kHighControls = {

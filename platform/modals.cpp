@@ -11,7 +11,8 @@
 #include <QPrinter>
 #include <QProcess>
 
-namespace {
+namespace
+{
 
 class QtModals final : public Modals
 {
@@ -118,7 +119,10 @@ Modals &modals()
     return g_installed ? *g_installed : real;
 }
 
-void setModals(Modals *service) { g_installed = service; }
+void setModals(Modals *service)
+{
+    g_installed = service;
+}
 
 void showInformation(QWidget *parent, const QString &text)
 {
@@ -134,8 +138,7 @@ void showWarning(QWidget *parent, const QString &text)
 
 void showError(QWidget *parent, const QString &text)
 {
-    modals().message(parent, Modals::MessageKind::Error, applicationTitle(), text,
-                     QMessageBox::Ok);
+    modals().message(parent, Modals::MessageKind::Error, applicationTitle(), text, QMessageBox::Ok);
 }
 
 QMessageBox::StandardButton askYesNoCancel(QWidget *parent, const QString &text)

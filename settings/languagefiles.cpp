@@ -34,6 +34,15 @@ void lireDemarrage()
                                             langue + QStringLiteral("francais.dlg"));
 }
 
-QString texteMenu1(int number) { return textedialogue(number, startupSettings().menu1); }
-QString texteMenu2(int number) { return textedialogue(number, startupSettings().menu2); }
-QString texteDialogue(int number) { return textedialogue(number, startupSettings().dialogue); }
+QString texteMenu1(int number)
+{
+    return textedialogue(number, startupSettings().menu1);
+}
+QString texteMenu2(int number)
+{
+    return textedialogue(number, startupSettings().menu2);
+}
+QString texteDialogue(int number)
+{
+    return textedialogue(number, startupSettings().dialogue);
+}

@@ -14,6 +14,12 @@ QString programDirectory()
     return dir;
 }
 
-QString settingsFile() { return programDirectory() + QStringLiteral("brindel.sav"); }
+QString settingsFile()
+{
+    return programDirectory() + QStringLiteral("brindel.sav");
+}
 
-QString viewerHandOffFile() { return programDirectory() + QStringLiteral("visualisateur.sav"); }
+QString viewerHandOffFile()
+{
+    return programDirectory() + QStringLiteral("visualisateur.sav");
+}

@@ -7,7 +7,8 @@
 
 const QString kIndefini = QStringLiteral("indéfini");
 
-namespace {
+namespace
+{
 
 // Value escape. A line holds any Windows-1252 text except a line break, so a value that holds
 // a CR or LF, a character outside the code page, or starts with the escape mark ESC (1B) is

@@ -17,7 +17,8 @@ TEST(Clock, FreeSpaceCountsWholeMegabytes)
 {
     EXPECT_EQ(espaceLibreTexte("Espace libre", 3 * 1048576 + 1048575, "Mo"), "Espace libre : 3 Mo");
     EXPECT_EQ(espaceLibreTexte("Libre", 0, "Mo"), "Libre : 0 Mo");
-    EXPECT_EQ(espaceLibreTexte("Libre", -1, "Mo"), "Libre : 0 Mo") << "unknown space is not negative";
+    EXPECT_EQ(espaceLibreTexte("Libre", -1, "Mo"), "Libre : 0 Mo")
+        << "unknown space is not negative";
 }
 
 TEST(Hints, ShortPartForTheTipLongPartForTheStatusBar)

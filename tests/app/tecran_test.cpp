@@ -26,7 +26,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 class MainWindow : public ::testing::Test
 {
@@ -43,7 +44,10 @@ protected:
         return tecran;
     }
 
-    void set(const QString &key, const QString &value) { ecrireparametre(value, key, settingsFile()); }
+    void set(const QString &key, const QString &value)
+    {
+        ecrireparametre(value, key, settingsFile());
+    }
     QString get(const QString &key) { return lireparametre(key, settingsFile()); }
 
     QStringList menuBarTitles(Tecran &tecran)
@@ -70,8 +74,7 @@ TEST_F(MainWindow, LabelsItsMenusAndHintsFromTheLanguageFile)
     const QString save = texteMenu1(400);
     EXPECT_EQ(tecran->toolButton("ToolButton2")->statusTip(),
               save.contains('|') ? save.section('|', 1) : save);
-    EXPECT_EQ(menuBarTitles(*tecran),
-              QStringList({texteMenu1(100), texteMenu1(300)}))
+    EXPECT_EQ(menuBarTitles(*tecran), QStringList({texteMenu1(100), texteMenu1(300)}))
         << "the window menu is hidden while no editor window is open";
 }
 
@@ -299,8 +302,8 @@ TEST(StartUp, UnwritableProgramDirectoryGivesOneMessageNamingIt)
 {
     TempProgramDir dir;
     QFile::remove(dir.file("brindel.sav"));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                          QFile::ExeOther);
+    QFile::setPermissions(dir.path(),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     // Without the rights that ignore permissions, in a child process when running as root.
     const pid_t child = ::fork();
     if (child == 0) {

@@ -11,7 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 class SettingsStore : public ::testing::Test
 {
@@ -111,8 +112,8 @@ TEST_F(SettingsStore, WriteUnderAReadOnlyDirectoryFailsAndKeepsTheOldFile)
     const QByteArray before("[a]=1\r\n");
     const QString f = write(before);
     QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                          QFile::ExeOther);
+    QFile::setPermissions(dir.path(),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     const bool refused = withoutPrivileges([&] {
         try {
             ecrireparametre("2", "a", f);
@@ -165,7 +166,8 @@ TEST_F(SettingsStore, PlainValuesAreStoredByteForByte)
 {
     const QString f = write("[v]=\r\n");
     ecrireparametre(QStringLiteral("indéfini €"), "v", f);
-    EXPECT_EQ(content(), QByteArray("[v]=ind\xe9" "fini \x80\r\n"));
+    EXPECT_EQ(content(), QByteArray("[v]=ind\xe9"
+                                    "fini \x80\r\n"));
 }
 
 TEST_F(SettingsStore, NumberedTextsMatchTheWholeNumber)
@@ -188,9 +190,9 @@ TEST_F(SettingsStore, NumericKeysFallBackWhenMissingOrNotANumber)
 
 TEST_F(SettingsStore, DamagedFilesNeverCrash)
 {
-    const QList<QByteArray> damaged = {QByteArray(), QByteArray("\r\n"), QByteArray(5000, '\0'),
-                                       QByteArray("[a]=\xff\xfe\x81\x8d"), QByteArray("[a"),
-                                       QByteArray("\xef\xbb\xbf[a]=1")};
+    const QList<QByteArray> damaged = {QByteArray(),           QByteArray("\r\n"),
+                                       QByteArray(5000, '\0'), QByteArray("[a]=\xff\xfe\x81\x8d"),
+                                       QByteArray("[a"),       QByteArray("\xef\xbb\xbf[a]=1")};
     for (const QByteArray &bytes : damaged) {
         const QString f = write(bytes);
         EXPECT_NO_THROW(lireparametre("a", f));

@@ -6,7 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const QString kData = QStringLiteral(BRINDEL_SOURCE_DATA_DIR "/");
 
@@ -50,16 +51,20 @@ TEST(ShippedTexts, LanguageAndSettingsFilesAreWindows1252WithCrLf)
     for (const QString &path : files) {
         const QByteArray bytes = bytesOf(path);
         ASSERT_FALSE(bytes.isEmpty()) << path.toStdString();
-        EXPECT_FALSE(bytes.startsWith("\xef\xbb\xbf")) << "no byte-order mark: " << path.toStdString();
+        EXPECT_FALSE(bytes.startsWith("\xef\xbb\xbf"))
+            << "no byte-order mark: " << path.toStdString();
         EXPECT_TRUE(bytes.endsWith("\r\n")) << path.toStdString();
-        EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n")) << "every line ends CR LF: " << path.toStdString();
-        EXPECT_FALSE(bytes.contains("\r\n\r\n")) << "an empty line would hide the rest: " << path.toStdString();
+        EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"))
+            << "every line ends CR LF: " << path.toStdString();
+        EXPECT_FALSE(bytes.contains("\r\n\r\n"))
+            << "an empty line would hide the rest: " << path.toStdString();
     }
 }
 
 TEST(ShippedTexts, NumberedLinesAreWellFormedAndUnique)
 {
-    for (const QString &kind : {QStringLiteral("mn1"), QStringLiteral("mn2"), QStringLiteral("dlg")}) {
+    for (const QString &kind :
+         {QStringLiteral("mn1"), QStringLiteral("mn2"), QStringLiteral("dlg")}) {
         const QString text = cp1252::decode(bytesOf(languageFile(kind)));
         QSet<int> seen;
         static const QRegularExpression numbered(QStringLiteral("^([1-9][0-9]*)\\$"));
@@ -83,10 +88,12 @@ TEST(ShippedTexts, CloseQuestionHoldsOnePlaceholder)
 TEST(ShippedTexts, SettingsFileHoldsEveryKey)
 {
     const QString file = kData + QStringLiteral("brindel.sav");
-    QStringList keys = {"hauteur", "largeur", "projet", "auto", "presse", "barrevisible",
-                        "indentation", "normeecriture", "menu1", "menu2", "dialogue", "visuhtml",
-                        "cheminvisuhtml", "visuimage", "cheminvisuimage", "mailpardefaut",
-                        "astuce", "numastuce", "chercher", "hr_epaisseur", "hr_longueur"};
+    QStringList keys = {"hauteur",        "largeur",      "projet",          "auto",
+                        "presse",         "barrevisible", "indentation",     "normeecriture",
+                        "menu1",          "menu2",        "dialogue",        "visuhtml",
+                        "cheminvisuhtml", "visuimage",    "cheminvisuimage", "mailpardefaut",
+                        "astuce",         "numastuce",    "chercher",        "hr_epaisseur",
+                        "hr_longueur"};
     for (int i = 1; i <= 19; ++i)
         keys << QStringLiteral("bouton%1").arg(i) << QStringLiteral("chaine%1").arg(i);
     for (const QString &key : keys)

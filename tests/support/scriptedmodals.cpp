@@ -1,6 +1,7 @@
 #include "tests/support/scriptedmodals.h"
 
-namespace {
+namespace
+{
 
 template <typename T> bool takeFront(std::deque<T> &queue, T &out)
 {

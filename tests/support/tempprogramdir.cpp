@@ -9,7 +9,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 void copyTree(const QString &from, const QString &to)
 {
@@ -46,7 +47,10 @@ TempProgramDir::~TempProgramDir()
     qputenv("BRINDEL_HOME", m_previousHome);
 }
 
-QString TempProgramDir::path() const { return m_dir.path() + QLatin1Char('/'); }
+QString TempProgramDir::path() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
 
 void TempProgramDir::writeBytes(const QString &name, const QByteArray &bytes) const
 {
