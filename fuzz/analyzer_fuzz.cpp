@@ -3,12 +3,14 @@
 // at CR LF, LF or a lone CR.
 //
 // The engine runs twice, once straight on the bytes (brindel-analyse) and once on the decoded
-// lines (the editor), and both runs must agree on the result and on every warning. The lines
-// must also be those of the document as the editor loads it.
+// lines (the editor), and both runs must agree on the result and on every warning with a plain
+// character-by-character scan (referenceanalyzer.h). The lines must also be those of the
+// document as the editor loads it.
 
 #include "analyzer/analyseur.h"
 #include "analyzer/textedocument.h"
 #include "fuzz/fuzzsupport.h"
+#include "fuzz/referenceanalyzer.h"
 #include "platform/documentfile.h"
 
 #include <QCoreApplication>
@@ -80,6 +82,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     fuzz::require(sameRun(onBytes, onLines), "the analysis of the bytes equals that of the lines",
                   QStringLiteral("bytes: %1\nlines: %2").arg(describe(onBytes), describe(onLines)));
+    Run reference;
+    reference.resultat = ReferenceAnalyzer(environment(reference)).run(lines);
+    fuzz::require(sameRun(onLines, reference), "the engine follows the scan steps",
+                  QStringLiteral("engine:    %1\nreference: %2\n")
+                          .arg(describe(onLines), describe(reference)) +
+                      onLines.log.join(u'\n') + QStringLiteral("\n---\n") +
+                      reference.log.join(u'\n'));
     fuzz::require(onBytes.resultat.code >= 0 && onBytes.resultat.code <= 10,
                   "the finding code is one of the known codes");
     if (onBytes.resultat.code == codes::kAucun || onBytes.resultat.code == codes::kNonReferme) {

@@ -53,8 +53,11 @@ class ScratchDir
 public:
     ScratchDir()
     {
-        const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                       : QDir::tempPath();
+        // fuzz/run.sh names one it removes afterwards, even when a target crashed.
+        QString base = qEnvironmentVariable("BRINDEL_FUZZ_SCRATCH");
+        if (base.isEmpty())
+            base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
+                                                             : QDir::tempPath();
         m_path = QStringLiteral("%1/brindel-fuzz-%2/").arg(base).arg(::getpid());
         QDir().mkpath(m_path);
     }

@@ -35,6 +35,10 @@ cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:allocator_may_return_null=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 export QT_QPA_PLATFORM=offscreen
+# The files the targets write go to memory when it can, and are removed however a run ends.
+BRINDEL_FUZZ_SCRATCH="$(mktemp -d /dev/shm/brindel-fuzz.XXXXXX 2>/dev/null || mktemp -d)"
+export BRINDEL_FUZZ_SCRATCH
+trap 'rm -rf "$BRINDEL_FUZZ_SCRATCH"' EXIT
 
 failed=()
 summary=()
