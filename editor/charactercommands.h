@@ -54,13 +54,14 @@ void Tedition_Coderlescaractresspciaux1Click(Tedition &window);
 
 // What the encoding pass wrote to the work file.
 struct EncodedDocument {
-    QByteArray bytes;   // the encoded lines, each ended by CR LF
-    bool utf8;          // the bytes are UTF-8 (a character beyond Windows-1252 remains)
+    QString text;       // the encoded lines, each ended by CR LF
+    QByteArray bytes;   // the file's content: `text` in Windows-1252, or in UTF-8 when a
+                        // character that the code page cannot hold remains
+    int lines;          // how many lines
     qsizetype replaced; // characters replaced by a reference
 };
 
 // The encoding pass: creates `path` empty (replacing any earlier content), then writes each
-// line of `control`, encoded, in one buffered pass: in Windows-1252, or in UTF-8 when a
-// character that the code page cannot hold remains. Throws IoError when the file cannot be
+// line of `control`, encoded, in one buffered pass. Throws IoError when the file cannot be
 // created or written, after removing what was written.
 EncodedDocument codecaracteres(const EditorControl &control, const QString &path);

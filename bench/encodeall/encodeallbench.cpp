@@ -11,8 +11,11 @@
 #include "editor/tedition.h"
 #include "platform/editorcontrol.h"
 #include "platform/modals.h"
+#include "settings/languagefiles.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -111,6 +114,20 @@ QString generatePage(int megabytes, bool beyondCodePage)
     return page;
 }
 
+// A program directory of its own, holding the settings and language files installed beside
+// the benchmark, so that the work file lands there.
+void copyInstalledFiles(const QString &to)
+{
+    const QString from = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    QFile::copy(from + QStringLiteral("brindel.sav"), to + QStringLiteral("brindel.sav"));
+    QDir().mkpath(to + QStringLiteral("langue"));
+    QDirIterator it(from + QStringLiteral("langue"), QDir::Files);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        QFile::copy(source, to + QStringLiteral("langue/") + it.fileName());
+    }
+}
+
 struct Clock {
     QElapsedTimer wall;
     double cpuStart = cpuNow();
@@ -135,6 +152,8 @@ int main(int argc, char **argv)
     QTemporaryDir programDir;
     qputenv("BRINDEL_HOME", QFile::encodeName(programDir.path()));
     QApplication app(argc, argv);
+    copyInstalledFiles(programDir.path() + QLatin1Char('/'));
+    lireDemarrage();
 
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i)

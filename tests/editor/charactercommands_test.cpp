@@ -238,114 +238,52 @@ TEST_F(CharacterCommands, OneLineFieldHookReplacesItsSelectionAndSeesInputMethod
     EXPECT_EQ(field.text(), "a&#252;&#231;Éd");
 }
 
-// Every character item of the menu, in menu order, with its caption and what it inserts.
+// Every character item of the menu, in menu order, with its caption and the code of the
+// reference it inserts.
 struct ItemRow {
     const char *submenu;
     const char *name;
     const char *caption;
-    const char *inserted;
+    int code;
 };
 
+// clang-format off
 const ItemRow kItemRows[] = {
-    {"a1", "N18", "à", "&#224;"},
-    {"a1", "N19", "á", "&#225;"},
-    {"a1", "N20", "ä", "&#228;"},
-    {"a1", "N21", "â", "&#226;"},
-    {"a1", "N22", "æ", "&#230;"},
-    {"a1", "N23", "å", "&#229;"},
-    {"a1", "N24", "ã", "&#227;"},
-    {"a1", "N25", "À", "&#192;"},
-    {"a1", "N26", "Á", "&#193;"},
-    {"a1", "N27", "Ä", "&#196;"},
-    {"a1", "N28", "Â", "&#194;"},
-    {"a1", "N29", "Æ", "&#198;"},
-    {"a1", "N30", "Å", "&#197;"},
-    {"a1", "N31", "Ã", "&#195;"},
-    {"e1", "N10", "é", "&#233;"},
-    {"e1", "N11", "è", "&#232;"},
-    {"e1", "N12", "ë", "&#235;"},
-    {"e1", "N13", "ê", "&#234;"},
-    {"e1", "N15", "É", "&#201;"},
-    {"e1", "N16", "È", "&#200;"},
-    {"e1", "N14", "Ë", "&#203;"},
-    {"e1", "N17", "Ê", "&#202;"},
-    {"i1", "N32", "í", "&#237;"},
-    {"i1", "N33", "ì", "&#236;"},
-    {"i1", "N34", "ï", "&#239;"},
-    {"i1", "N35", "î", "&#238;"},
-    {"i1", "N36", "Í", "&#205;"},
-    {"i1", "N37", "Ì", "&#204;"},
-    {"i1", "N38", "Ï", "&#207;"},
-    {"i1", "N39", "Î", "&#206;"},
-    {"o1", "N40", "ó", "&#243;"},
-    {"o1", "N41", "ò", "&#242;"},
-    {"o1", "N42", "ö", "&#246;"},
-    {"o1", "N43", "ô", "&#244;"},
-    {"o1", "N44", "õ", "&#245;"},
-    {"o1", "oe1", "oe", "&#156;"},
-    {"o1", "N45", "Ó", "&#211;"},
-    {"o1", "N46", "Ò", "&#210;"},
-    {"o1", "N47", "Ö", "&#214;"},
-    {"o1", "N48", "Ô", "&#212;"},
-    {"o1", "N49", "Õ", "&#213;"},
-    {"o1", "OE2", "OE", "&#140;"},
-    {"u1", "N50", "ú", "&#250;"},
-    {"u1", "N51", "ù", "&#249;"},
-    {"u1", "N52", "ü", "&#252;"},
-    {"u1", "N53", "û", "&#251;"},
-    {"u1", "N54", "Ú", "&#218;"},
-    {"u1", "N55", "Ù", "&#217;"},
-    {"u1", "N56", "Ü", "&#220;"},
-    {"u1", "N57", "Û", "&#219;"},
-    {"c1", "N58", "ç", "&#231;"},
-    {"c1", "N60", "¢", "&#162;"},
-    {"c1", "N59", "Ç", "&#199;"},
-    {"n9", "N61", "ñ", "&#241;"},
-    {"n9", "N62", "Ñ", "&#209;"},
-    {"y1", "N63", "ý", "&#253;"},
-    {"y1", "N64", "ÿ", "&#255;"},
-    {"y1", "N65", "Ý", "&#221;"},
-    {"Autre1", "N66", "<", "&#60;"},
-    {"Autre1", "N67", ">", "&#62;"},
-    {"Autre1", "Euro1", "Euro (€)", "&#128;"},
-    {"Autre1", "N68", "~", "&#152;"},
-    {"Autre1", "N69", "¡", "&#161;"},
-    {"Autre1", "N70", "f", "&#131;"},
-    {"Autre1", "N71", "ß", "&#223;"},
-    {"Autre1", "N72", "«", "&#171;"},
-    {"Autre1", "N73", "»", "&#187;"},
-    {"Autre1", "N74", "£", "&#163;"},
-    {"Autre1", "N75", "¥", "&#165;"},
-    {"Autre1", "N76", "§", "&#167;"},
-    {"Autre1", "N77", "Þ", "&#222;"},
-    {"Autre1", "N78", "¿", "&#191;"},
-    {"Autre1", "N79", "·", "&#183;"},
-    {"Autre1", "N80", "¶", "&#182;"},
-    {"Autre1", "N81", "¯", "&#175;"},
-    {"Autre1", "N82", "©", "&#169;"},
-    {"Autre1", "N83", "®", "&#174;"},
-    {"Autre1", "N84", "¬", "&#172;"},
-    {"Autre1", "N85", "¨", "&#168;"},
-    {"Autre1", "N86", "¦", "&#166;"},
-    {"Autre1", "N87", "¤", "&#164;"},
-    {"Autre1", "N105", "&&", "&#38;"},
-    {"Autre1", "N106", "\"", "&#34;"},
-    {"Autre1", "N107", "#", "&#35;"},
-    {"Math1", "N88", "¼", "&#188;"},
-    {"Math1", "N89", "½", "&#189;"},
-    {"Math1", "N90", "¾", "&#190;"},
-    {"Math1", "N91", "±", "&#177;"},
-    {"Math1", "N92", "×", "&#215;"},
-    {"Math1", "N93", "÷", "&#247;"},
-    {"Math1", "N94", "°", "&#176;"},
-    {"Math1", "N95", "¹", "&#185;"},
-    {"Math1", "N96", "²", "&#178;"},
-    {"Math1", "N97", "³", "&#179;"},
-    {"Math1", "N98", "µ", "&#181;"},
-    {"Math1", "N99", "\u00AD", "&#173;"},
-    {"Math1", "N100", "Ø", "&#216;"},
-    {"Math1", "N101", "ø", "&#248;"},
+    {"a1", "N18", "à", 224}, {"a1", "N19", "á", 225}, {"a1", "N20", "ä", 228},
+    {"a1", "N21", "â", 226}, {"a1", "N22", "æ", 230}, {"a1", "N23", "å", 229},
+    {"a1", "N24", "ã", 227}, {"a1", "N25", "À", 192}, {"a1", "N26", "Á", 193},
+    {"a1", "N27", "Ä", 196}, {"a1", "N28", "Â", 194}, {"a1", "N29", "Æ", 198},
+    {"a1", "N30", "Å", 197}, {"a1", "N31", "Ã", 195}, {"e1", "N10", "é", 233},
+    {"e1", "N11", "è", 232}, {"e1", "N12", "ë", 235}, {"e1", "N13", "ê", 234},
+    {"e1", "N15", "É", 201}, {"e1", "N16", "È", 200}, {"e1", "N14", "Ë", 203},
+    {"e1", "N17", "Ê", 202}, {"i1", "N32", "í", 237}, {"i1", "N33", "ì", 236},
+    {"i1", "N34", "ï", 239}, {"i1", "N35", "î", 238}, {"i1", "N36", "Í", 205},
+    {"i1", "N37", "Ì", 204}, {"i1", "N38", "Ï", 207}, {"i1", "N39", "Î", 206},
+    {"o1", "N40", "ó", 243}, {"o1", "N41", "ò", 242}, {"o1", "N42", "ö", 246},
+    {"o1", "N43", "ô", 244}, {"o1", "N44", "õ", 245}, {"o1", "oe1", "oe", 156},
+    {"o1", "N45", "Ó", 211}, {"o1", "N46", "Ò", 210}, {"o1", "N47", "Ö", 214},
+    {"o1", "N48", "Ô", 212}, {"o1", "N49", "Õ", 213}, {"o1", "OE2", "OE", 140},
+    {"u1", "N50", "ú", 250}, {"u1", "N51", "ù", 249}, {"u1", "N52", "ü", 252},
+    {"u1", "N53", "û", 251}, {"u1", "N54", "Ú", 218}, {"u1", "N55", "Ù", 217},
+    {"u1", "N56", "Ü", 220}, {"u1", "N57", "Û", 219}, {"c1", "N58", "ç", 231},
+    {"c1", "N60", "¢", 162}, {"c1", "N59", "Ç", 199}, {"n9", "N61", "ñ", 241},
+    {"n9", "N62", "Ñ", 209}, {"y1", "N63", "ý", 253}, {"y1", "N64", "ÿ", 255},
+    {"y1", "N65", "Ý", 221}, {"Autre1", "N66", "<", 60}, {"Autre1", "N67", ">", 62},
+    {"Autre1", "Euro1", "Euro (€)", 128}, {"Autre1", "N68", "~", 152}, {"Autre1", "N69", "¡", 161},
+    {"Autre1", "N70", "f", 131}, {"Autre1", "N71", "ß", 223}, {"Autre1", "N72", "«", 171},
+    {"Autre1", "N73", "»", 187}, {"Autre1", "N74", "£", 163}, {"Autre1", "N75", "¥", 165},
+    {"Autre1", "N76", "§", 167}, {"Autre1", "N77", "Þ", 222}, {"Autre1", "N78", "¿", 191},
+    {"Autre1", "N79", "·", 183}, {"Autre1", "N80", "¶", 182}, {"Autre1", "N81", "¯", 175},
+    {"Autre1", "N82", "©", 169}, {"Autre1", "N83", "®", 174}, {"Autre1", "N84", "¬", 172},
+    {"Autre1", "N85", "¨", 168}, {"Autre1", "N86", "¦", 166}, {"Autre1", "N87", "¤", 164},
+    {"Autre1", "N105", "&&", 38}, {"Autre1", "N106", "\"", 34}, {"Autre1", "N107", "#", 35},
+    {"Math1", "N88", "¼", 188}, {"Math1", "N89", "½", 189}, {"Math1", "N90", "¾", 190},
+    {"Math1", "N91", "±", 177}, {"Math1", "N92", "×", 215}, {"Math1", "N93", "÷", 247},
+    {"Math1", "N94", "°", 176}, {"Math1", "N95", "¹", 185}, {"Math1", "N96", "²", 178},
+    {"Math1", "N97", "³", 179}, {"Math1", "N98", "µ", 181}, {"Math1", "N99", "\u00AD", 173},
+    {"Math1", "N100", "Ø", 216}, {"Math1", "N101", "ø", 248},
 };
+// clang-format on
 
 TEST_F(CharacterCommands, EveryItemInMenuOrderKeepsItsCaptionAndInsertsItsReference)
 {
@@ -371,7 +309,7 @@ TEST_F(CharacterCommands, EveryItemInMenuOrderKeepsItsCaptionAndInsertsItsRefere
         editor->control().setText("[xyz]");
         editor->control().setSelection(1, 3);
         editor->runCommand(QString::fromLatin1(row.name));
-        const QString inserted = QString::fromLatin1(row.inserted);
+        const QString inserted = "&#" + QString::number(row.code) + ";";
         EXPECT_EQ(editor->control().text(), "[" + inserted + "]") << row.name;
         EXPECT_EQ(editor->control().selStart(), 1 + inserted.size()) << row.name;
         EXPECT_EQ(editor->control().selLength(), 0) << row.name;
@@ -385,18 +323,23 @@ TEST_F(CharacterCommands, EncodeAllRewritesTheDocumentInOneUndoStep)
         QByteArray file;
         const char *before; // the document as loaded
         const char *after;
+        QByteArray workFile; // remplace.sav while the message is shown
     } rows[] = {
         // Windows-1252 file: "Noël à 5 € | § ð"
-        {"No\xEBl \xE0 5 \x80 | \xA7 \xF0", "Noël à 5 € | § ð", "No&#235;l &#224; 5 € &#166; § ð"},
+        {"No\xEBl \xE0 5 \x80 | \xA7 \xF0", "Noël à 5 € | § ð", "No&#235;l &#224; 5 € &#166; § ð",
+         "No&#235;l &#224; 5 \x80 &#166; \xA7 \xF0\r\n"},
         // The same line in a UTF-8 file gives the same references.
         {"No\xC3\xABl \xC3\xA0 5 \xE2\x82\xAC | \xC2\xA7 \xC3\xB0", "Noël à 5 € | § ð",
-         "No&#235;l &#224; 5 € &#166; § ð"},
-        {"\xDE\r\n\r\n\xFE\xB6\r\n", "Þ\r\n\r\nþ¶\r\n", "&#222;\r\n\r\n&#254;&#182;\r\n"},
-        // UTF-8 with characters beyond the code page: they stay, and nothing is lost on the
-        // way through the work file.
+         "No&#235;l &#224; 5 € &#166; § ð", "No&#235;l &#224; 5 \x80 &#166; \xA7 \xF0\r\n"},
+        {"\xDE\r\n\r\n\xFE\xB6\r\n", "Þ\r\n\r\nþ¶\r\n", "&#222;\r\n\r\n&#254;&#182;\r\n",
+         "&#222;\r\n\r\n&#254;&#182;\r\n\r\n"},
+        {"<P>\r\nd\xE9j\xE0\r\nfin</P>", "<P>\r\ndéjà\r\nfin</P>",
+         "<P>\r\nd&#233;j&#224;\r\nfin</P>", "<P>\r\nd&#233;j&#224;\r\nfin</P>\r\n"},
+        // Characters beyond the code page stay, and reach the work file intact in UTF-8.
         {"fl\xC3\xA8"
          "che \xE2\x86\x92 \xCE\xB1 \xC5\x93 \xF0\x9F\x98\x80",
-         "flèche → α œ 😀", "fl&#232;che → α œ 😀"},
+         "flèche → α œ 😀", "fl&#232;che → α œ 😀",
+         "fl&#232;che \xE2\x86\x92 \xCE\xB1 \xC5\x93 \xF0\x9F\x98\x80\r\n"},
     };
     for (const auto &row : rows) {
         auto editor = openBytes(row.file);
@@ -404,13 +347,15 @@ TEST_F(CharacterCommands, EncodeAllRewritesTheDocumentInOneUndoStep)
         editor->control().setSelection(3, 2);
         answers.messages.clear();
         QCursor during;
+        QByteArray written;
         intercept.duringInformation = [&] {
             during = editor->memo1()->viewport()->cursor();
-            EXPECT_TRUE(QFile::exists(workFile()));
+            written = dir.readBytes("remplace.sav");
         };
         editor->runCommand("Coderlescaractresspciaux1");
 
         EXPECT_EQ(editor->control().text(), QString::fromUtf8(row.after));
+        EXPECT_EQ(written, row.workFile);
         ASSERT_EQ(answers.messages.size(), 1u);
         EXPECT_EQ(answers.messages[0].kind, Modals::MessageKind::Information);
         EXPECT_EQ(answers.messages[0].text, texteDialogue(4));
@@ -424,6 +369,16 @@ TEST_F(CharacterCommands, EncodeAllRewritesTheDocumentInOneUndoStep)
         editor->control().undo();
         EXPECT_EQ(editor->control().text(), QString::fromUtf8(row.before)) << "one undo step";
     }
+}
+
+TEST_F(CharacterCommands, DocumentChangedWhileTheMessageIsUpTakesTheWorkFile)
+{
+    auto editor = window("é\r\nà");
+    intercept.duringInformation = [&] { editor->control().insertLine(0, "ajout"); };
+    editor->runCommand("Coderlescaractresspciaux1");
+    EXPECT_EQ(editor->control().text(), "&#233;\r\n&#224;");
+    editor->control().undo();
+    EXPECT_EQ(editor->control().text(), "ajout\r\né\r\nà");
 }
 
 TEST_F(CharacterCommands, NothingToEncodeShowsTheMessageAndLeavesTheDocument)

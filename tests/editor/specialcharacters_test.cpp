@@ -94,15 +94,4 @@ TEST(References, DecimalWithoutLeadingZeros)
     EXPECT_EQ(reference(7), "&#7;");
 }
 
-TEST(CharacterItems, NamesAreUniqueAndEveryCharacterHasACodePageByte)
-{
-    QSet<QString> names;
-    for (const CharacterItem &item : characterItems()) {
-        EXPECT_FALSE(names.contains(QString::fromLatin1(item.name))) << item.name;
-        names.insert(QString::fromLatin1(item.name));
-        EXPECT_TRUE(cp1252::canEncode(QChar(item.character))) << item.name;
-    }
-    EXPECT_EQ(names.size(), 98);
-}
-
 } // namespace
