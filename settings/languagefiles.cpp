@@ -13,7 +13,8 @@ StartupSettings &startupSettings()
 
 QString resolveLanguagePath(const QString &configured, const QString &defaultPath)
 {
-    if (configured.isEmpty() || !QFileInfo(configured).isFile())
+    // A missing key reads as the "indéfini" marker, which is never a path.
+    if (configured.isEmpty() || configured == kIndefini || !QFileInfo(configured).isFile())
         return defaultPath;
     return configured;
 }

@@ -31,7 +31,12 @@ TEST(LanguageFiles, ADirectoryIsNotALanguageFile)
 {
     TempProgramDir dir;
     EXPECT_EQ(resolveLanguagePath(dir.path(), "defaut"), "defaut");
+    // Even when a file of that name stands in the current directory.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    dir.writeBytes(kIndefini, "100$piège\r\n");
     EXPECT_EQ(resolveLanguagePath(kIndefini, "defaut"), "defaut");
+    QDir::setCurrent(previous);
 }
 
 TEST(LanguageFiles, BadCaseSettingGivesFileSystemCase)
