@@ -58,6 +58,15 @@ struct EditorButton {
     const char *command;
 };
 
+void cutOrCopyFocusedText(bool cut)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (auto *text = qobject_cast<QPlainTextEdit *>(focus))
+        cut ? text->cut() : text->copy();
+    else if (auto *line = qobject_cast<QLineEdit *>(focus))
+        cut ? line->cut() : line->copy();
+}
+
 } // namespace
 
 Tecran::Tecran(QWidget *parent) : QMainWindow(parent)
@@ -243,21 +252,9 @@ void Tecran::buildToolBar()
     m_toolBar->addSeparator();
     // Cut and copy act on whichever edit control has the focus, without clipboard history.
     connect(addToolButton(QStringLiteral("ToolButton4"), QStringLiteral("Couper")),
-            &QToolButton::clicked, this, [] {
-                QWidget *focus = QApplication::focusWidget();
-                if (auto *text = qobject_cast<QPlainTextEdit *>(focus))
-                    text->cut();
-                else if (auto *line = qobject_cast<QLineEdit *>(focus))
-                    line->cut();
-            });
+            &QToolButton::clicked, this, [] { cutOrCopyFocusedText(true); });
     connect(addToolButton(QStringLiteral("ToolButton5"), QStringLiteral("Copier")),
-            &QToolButton::clicked, this, [] {
-                QWidget *focus = QApplication::focusWidget();
-                if (auto *text = qobject_cast<QPlainTextEdit *>(focus))
-                    text->copy();
-                else if (auto *line = qobject_cast<QLineEdit *>(focus))
-                    line->copy();
-            });
+            &QToolButton::clicked, this, [] { cutOrCopyFocusedText(false); });
     connect(addToolButton(QStringLiteral("ToolButton6"),
                           QStringLiteral("Coller|Insérer le contenu du Presse-papiers")),
             &QToolButton::clicked, this, [this] { runOnActiveEditor(QStringLiteral("Coller2")); });

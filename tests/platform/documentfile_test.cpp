@@ -1,6 +1,7 @@
 #include "platform/documentfile.h"
 #include "platform/ioerror.h"
 #include "tests/support/tempprogramdir.h"
+#include "tests/support/unprivileged.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -197,22 +198,6 @@ TEST_F(DocumentFile, FullDiskKeepsTheOldFileAndSaysWhy)
     const QString message = failure([&] { saveDocument(path, QString(200000, 'x'), {}); });
     EXPECT_TRUE(message.contains(path)) << message.toStdString();
     EXPECT_EQ(content(), before);
-}
-
-// Runs `body` without the rights that ignore file permissions: as an unprivileged user in a
-// child process when the tests run as root. Returns the body's result.
-bool withoutPrivileges(const std::function<bool()> &body)
-{
-    if (::geteuid() != 0)
-        return body();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        ::_exit(dropped && body() ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 TEST_F(DocumentFile, ReadOnlyDirectoryKeepsTheOldFileAndSaysWhy)

@@ -1,6 +1,7 @@
 #include "platform/ioerror.h"
 #include "settings/settingsstore.h"
 #include "tests/support/tempprogramdir.h"
+#include "tests/support/unprivileged.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -89,22 +90,6 @@ TEST_F(SettingsStore, MissingFileThrowsAndCreatesNoCompanion)
 TEST_F(SettingsStore, DirectoryInPlaceOfTheFileThrows)
 {
     EXPECT_THROW(lireparametre("a", dir.path()), IoError);
-}
-
-// Runs `body` without the rights that ignore file permissions: as an unprivileged user in a
-// child process when the tests run as root. Returns the body's result.
-bool withoutPrivileges(const std::function<bool()> &body)
-{
-    if (::geteuid() != 0)
-        return body();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        ::_exit(dropped && body() ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 TEST_F(SettingsStore, WriteUnderAReadOnlyDirectoryFailsAndKeepsTheOldFile)
