@@ -227,6 +227,16 @@ QToolButton *Tecran::addToolButton(const QString &name, const QString &hint)
     return button;
 }
 
+// A toolbar button that runs an editor command on the active editor window; disabled while
+// that command is not built.
+void Tecran::addEditorButton(const char *name, const char *hint, const char *editorCommand)
+{
+    const QString command = QString::fromLatin1(editorCommand);
+    auto *button = addToolButton(QString::fromLatin1(name), QString::fromUtf8(hint));
+    button->setEnabled(Tedition::providesCommand(command));
+    connect(button, &QToolButton::clicked, this, [this, command] { runOnActiveEditor(command); });
+}
+
 void Tecran::buildToolBar()
 {
     m_toolBar = addToolBar(QStringLiteral("Outils"));
@@ -279,16 +289,10 @@ void Tecran::buildToolBar()
         {"ToolButton25", "E-mail", "Email1"},
     };
     for (const EditorButton &entry : editorButtons) {
-        if (!entry.button) {
+        if (entry.button)
+            addEditorButton(entry.button, entry.hint, entry.command);
+        else
             m_toolBar->addSeparator();
-            continue;
-        }
-        const QString command = QString::fromLatin1(entry.command);
-        auto *button =
-            addToolButton(QString::fromLatin1(entry.button), QString::fromUtf8(entry.hint));
-        button->setEnabled(Tedition::providesCommand(command));
-        connect(button, &QToolButton::clicked, this,
-                [this, command] { runOnActiveEditor(command); });
     }
 
     auto *link = addToolButton(QStringLiteral("ToolButton27"), QStringLiteral("Lien"));
@@ -304,12 +308,7 @@ void Tecran::buildToolBar()
         {"ToolButton29", "Code hexadécimal des couleurs", "Insreruncodecouleur1"},
     };
     for (const EditorButton &entry : laterButtons) {
-        const QString command = QString::fromLatin1(entry.command);
-        auto *button =
-            addToolButton(QString::fromLatin1(entry.button), QString::fromUtf8(entry.hint));
-        button->setEnabled(Tedition::providesCommand(command));
-        connect(button, &QToolButton::clicked, this,
-                [this, command] { runOnActiveEditor(command); });
+        addEditorButton(entry.button, entry.hint, entry.command);
     }
 }
 

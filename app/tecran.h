@@ -73,6 +73,7 @@ private:
     QAction *addAction(QMenu *menu, const QString &name, const QString &caption,
                        const QKeySequence &shortcut = QKeySequence());
     QToolButton *addToolButton(const QString &name, const QString &hint);
+    void addEditorButton(const char *name, const char *hint, const char *editorCommand);
     void setHint(QAction *action, const QString &hint);
     void setHint(QWidget *widget, const QString &hint);
 

@@ -4,6 +4,7 @@
 //   status    one status-bar refresh: caret line, column and text length
 //   insert    one simple insertion of a short tag at the start, middle and end
 // Usage: editor_bench [size in MB ...]   (default 1 5 20); runs offscreen.
+#include "bench/benchclock.h"
 #include "platform/documentfile.h"
 #include "platform/editortextedit.h"
 #include "platform/plaintexteditcontrol.h"
@@ -50,23 +51,6 @@ double microseconds(qint64 nanoseconds, int count)
 {
     return double(nanoseconds) / 1000.0 / count;
 }
-
-// Wall-clock and processor time of this thread, in milliseconds: on a busy machine the
-// second shows what the work itself costs.
-struct Clock {
-    QElapsedTimer wall;
-    double cpuStart = cpuNow();
-
-    Clock() { wall.start(); }
-    static double cpuNow()
-    {
-        timespec now{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-        return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-    }
-    double wallMs() const { return wall.nsecsElapsed() / 1e6; }
-    double cpuMs() const { return cpuNow() - cpuStart; }
-};
 
 struct LoadTimes {
     double decodeMs;

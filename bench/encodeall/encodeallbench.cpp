@@ -6,6 +6,7 @@
 // Two kinds of document: Windows-1252 text, and UTF-8 text holding characters that
 // Windows-1252 cannot hold (the work file is then written in UTF-8).
 // Usage: encodeall_bench [size in MB ...]   (default 1 5 20); runs offscreen.
+#include "bench/benchclock.h"
 #include "editor/charactercommands.h"
 #include "editor/editorhost.h"
 #include "editor/tedition.h"
@@ -127,21 +128,6 @@ void copyInstalledFiles(const QString &to)
         QFile::copy(source, to + QStringLiteral("langue/") + it.fileName());
     }
 }
-
-struct Clock {
-    QElapsedTimer wall;
-    double cpuStart = cpuNow();
-
-    Clock() { wall.start(); }
-    static double cpuNow()
-    {
-        timespec now{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-        return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-    }
-    double wallMs() const { return wall.nsecsElapsed() / 1e6; }
-    double cpuMs() const { return cpuNow() - cpuStart; }
-};
 
 } // namespace
 
