@@ -6,7 +6,10 @@
 struct AppState {
     QString projectDirectory; // with no trailing separator unless it is the program directory
     bool projectOpen = false; // the file browser panel is visible
-    int autoTransform = 0;    // automatic transformation of typed characters: on when 1
+    // Set at start and each time a project is opened; the first file link made while a
+    // project is open starts its file dialog in the project directory and clears it.
+    bool projectDirectoryFlag = true;
+    int autoTransform = 0; // automatic transformation of typed characters: on when 1
     bool smartIndentation = true;
 };
 

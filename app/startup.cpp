@@ -9,6 +9,9 @@
 #include "settings/defaultfiles.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "wizards/tchoixfichier.h"
+#include "wizards/tchoixsite.h"
+#include "wizards/tlien.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,7 +55,10 @@ int runBrindel(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(brindelPicture(QSize(400, 300)).copy(24, 84, 140, 140)));
     Tecran tecran;
     // The dialogs that live for the whole run, in their fixed order.
+    TChoix_Site::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
+    Tchoixfichier::createInstance(&tecran);
+    Tlien::createInstance(&tecran);
     splash.reset();
     tecran.show();
 

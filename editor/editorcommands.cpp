@@ -6,6 +6,8 @@
 #include "editor/helppreview.h"
 #include "editor/insertioncommands.h"
 #include "platform/editorcontrol.h"
+#include "wizards/framecommands.h"
+#include "wizards/linkcommands.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +19,8 @@ const Tedition::CommandTable &Tedition::commands()
         addDocumentCommands(t);
         addHelpPreviewCommands(t);
         addCharacterCommands(t);
+        addLinkCommands(t);
+        addFrameCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;
