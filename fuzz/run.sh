@@ -9,7 +9,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 build="${BRINDEL_FUZZ_BUILD:-$here/build-fuzz}"
-targets=(analyzer_fuzz settings_fuzz fontfile_fuzz document_fuzz picture_fuzz)
+targets=(analyzer_fuzz settings_fuzz fontfile_fuzz document_fuzz picture_fuzz regionfile_fuzz)
 
 # Qt and the rest of the build's needs, then clang with its fuzzer and sanitizer runtimes.
 "$here/scripts/install-deps.sh"
