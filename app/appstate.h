@@ -11,6 +11,17 @@ struct AppState {
     bool projectDirectoryFlag = true;
     int autoTransform = 0; // automatic transformation of typed characters: on when 1
     bool smartIndentation = true;
+
+    // The current directory of the main window's file browser, whether or not its panel is
+    // shown: "/" separators, no trailing "/" (the root is "/"). Until the browser exists it is
+    // the project directory in that form.
+    QString browserDirectory() const;
+    // Called by the file browser whenever its current directory changes; an empty path hands
+    // the answer back to the project directory (the browser is gone).
+    void setBrowserDirectory(const QString &directory) { m_browserDirectory = directory; }
+
+private:
+    QString m_browserDirectory;
 };
 
 AppState &appState();

@@ -69,6 +69,13 @@ public:
     virtual bool isModified() const = 0;
     virtual void setModified(bool modified) = 0;
 
+    // The position of the first occurrence of `text` that starts at or after `from`, or -1:
+    // forward, without regard to case (accented letters too), inside words as well. An empty
+    // text, or one holding a line break, is never found; a `from` between the two halves of a
+    // line break starts at the end of that line, and one past the end finds nothing. A
+    // no-break space of the document is found as a space.
+    virtual int find(const QString &text, int from) const = 0;
+
     // Takes back the last undo step; nothing when there is none.
     virtual void undo() = 0;
     virtual void beginEditBlock() = 0;

@@ -211,3 +211,20 @@ void MemoryEditorControl::typeCharacter(QChar ch)
         return;
     replaceSelection(QString(ch));
 }
+
+int MemoryEditorControl::find(const QString &text, int from) const
+{
+    if (text.isEmpty() || linebreaks::count(text) > 0 || text.contains(QChar::ParagraphSeparator) ||
+        from > textLength())
+        return -1;
+    const Place start = locate(from);
+    for (int i = start.line; i < int(m_lines.size()); ++i) {
+        QString line = m_lines[i];
+        line.replace(QChar::Nbsp, QLatin1Char(' ')); // as the text widget's search does
+        const qsizetype at =
+            line.indexOf(text, i == start.line ? start.column : 0, Qt::CaseInsensitive);
+        if (at >= 0)
+            return positionOf({i, int(at)});
+    }
+    return -1;
+}

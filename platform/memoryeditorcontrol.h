@@ -35,6 +35,8 @@ public:
     void setText(const QString &text) override;
     int textLength() const override;
 
+    int find(const QString &text, int from) const override;
+
     bool isModified() const override;
     void setModified(bool modified) override;
 

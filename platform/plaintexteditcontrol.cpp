@@ -191,6 +191,17 @@ int PlainTextEditControl::textLength() const
     return doc.characterCount() - 1 + doc.blockCount() - 1;
 }
 
+int PlainTextEditControl::find(const QString &text, int from) const
+{
+    if (text.isEmpty() || linebreaks::count(text) > 0 || text.contains(QChar::ParagraphSeparator) ||
+        from > textLength())
+        return -1;
+    // No flags: any case, inside words, forward. The document walks its blocks without
+    // building the whole text.
+    const QTextCursor found = document().find(text, toDocument(std::max(from, 0)));
+    return found.isNull() ? -1 : toControl(found.selectionStart());
+}
+
 bool PlainTextEditControl::isModified() const
 {
     return document().isModified();

@@ -386,4 +386,40 @@ TYPED_TEST(EditorControlConformance, CutCopyAndPasteGoThroughTheClipboard)
     EXPECT_EQ(c.text(), "aold\r\ncdb\r\nc") << "an empty clipboard pastes nothing";
 }
 
+TYPED_TEST(EditorControlConformance, FindGoesForwardIgnoringCaseAndCountsBreaksTwice)
+{
+    EditorControl &c = this->control;
+    // Positions: "<HTML>" 0-5, CR LF 6-7, "<table>" 8-14, CR LF 15-16, "Été été" 17-23,
+    // CR LF 24-25, "a" 26 + no-break space 27 + "b" 28.
+    this->load(QStringLiteral("<HTML>\r\n<table>\r\nÉté été\r\na") + QChar::Nbsp +
+               QStringLiteral("b"));
+    c.setSelection(3, 2);
+    struct Case {
+        const char *text;
+        int from;
+        int expected;
+    };
+    static const Case cases[] = {
+        {"html", 0, 1},  // inside a word, any case
+        {"html", 1, 1},  // a match at `from` counts
+        {"html", 2, -1}, // forward only
+        {"TABLE", 0, 9}, // after one line break, which counts two
+        {"table", 6, 9}, // from the CR of a line break
+        {"table", 7, 9}, // from between CR and LF: the end of the line before
+        {"été", 0, 17},  // accented capitals match small letters
+        {"ÉTÉ", 18, 21},   {"<", 10, -1}, {"a b", 0, 26}, // a no-break space is found as a space
+        {">\r\n<", 0, -1},                                // a line break is never found
+        {"", 0, -1},       {"b", 29, -1},                 // past the end
+        {"b", 28, 28},                                    // the last character
+        {"<html>", -5, 0},                                // a negative start is the top
+    };
+    for (const Case &k : cases) {
+        EXPECT_EQ(c.find(QString::fromUtf8(k.text), k.from), k.expected)
+            << k.text << " from " << k.from;
+    }
+    EXPECT_EQ(c.selStart(), 3) << "finding selects nothing";
+    EXPECT_EQ(c.selLength(), 2);
+    EXPECT_FALSE(c.isModified());
+}
+
 } // namespace
