@@ -1,6 +1,7 @@
 #include "app/appstate.h"
 #include "editor/tedition.h"
 #include "platform/editorcontrol.h"
+#include "platform/filechooser.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
 #include "settings/settingsstore.h"
@@ -13,10 +14,12 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -270,6 +273,38 @@ TEST_F(LinkCommands, FramesetCommand)
     answers.dialogs.push_back([](QDialog &) { return int(QDialog::Rejected); });
     editor->runCommand(QStringLiteral("Frameset1"));
     EXPECT_EQ(editor->control().text(), QStringLiteral("<FRAMESET ROWS=\"aucune,*\"></FRAMESET>"));
+    EXPECT_EQ(answers.unscripted, 0);
+}
+
+TEST_F(LinkCommands, FrameCommandListsHtmlFilesOfTheBrowserDirectory)
+{
+    QTemporaryDir site;
+    for (const char *name : {"a.htm", "B.HTML", "d.Htm", "notes.txt", "page.xhtml"})
+        QFile(site.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    appState().projectDirectory = site.path();
+    auto editor = window();
+    answers.dialogs.push_back([&](QDialog &d) {
+        auto *chooser = d.findChild<FileChooser *>();
+        EXPECT_EQ(chooser->directory(), site.path());
+        EXPECT_EQ(text(d, "Edit1"), QStringLiteral("*.htm"));
+        EXPECT_EQ(text(d, "Edit2"), QStringLiteral("Frame"));
+        // The HTML filter takes both extensions in any case.
+        EXPECT_EQ(chooser->fileNames(), (QStringList{"a.htm", "B.HTML", "d.Htm"}));
+        chooser->filterList()->setCurrentIndex(1);
+        Q_EMIT chooser->filterList()->activated(1);
+        EXPECT_EQ(chooser->fileNames().size(), 5);
+        // A chosen file puts its bare name into the field.
+        EXPECT_TRUE(chooser->selectFile(QStringLiteral("B.HTML")));
+        EXPECT_EQ(text(d, "Edit1"), QStringLiteral("B.HTML"));
+        setText(d, "Edit2", QStringLiteral("haut"));
+        return int(QDialog::Accepted);
+    });
+    editor->runCommand(QStringLiteral("Frame2"));
+    EXPECT_EQ(shown(*editor), QStringLiteral("ab<FRAME SRC=\"B.HTML\" NAME=\"haut\">|"));
+
+    answers.dialogs.push_back([](QDialog &) { return int(QDialog::Rejected); });
+    editor->runCommand(QStringLiteral("Frame2"));
+    EXPECT_EQ(editor->control().text(), QStringLiteral("ab<FRAME SRC=\"B.HTML\" NAME=\"haut\">"));
     EXPECT_EQ(answers.unscripted, 0);
 }
 
