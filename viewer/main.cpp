@@ -1,4 +1,5 @@
 #include "settings/programdir.h"
+#include "viewer/browserengine.h"
 #include "viewer/singleinstance.h"
 #include "viewer/tvisualisateur.h"
 
@@ -9,6 +10,7 @@
 // the hand-off file) and keeps following the pages the editor hands over.
 int main(int argc, char **argv)
 {
+    prepareBrowserEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("visualisateur"));
 

@@ -1,23 +1,21 @@
 #include "viewer/pageloader.h"
 
-#include "platform/atomicfile.h"
-#include "platform/ioerror.h"
-#include "viewer/pagetext.h"
 #include "viewer/viewertexts.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace
 {
 
-LoadedPage problemPage(PageProblem problem, const QString &filePath, const QString &reason = {})
+PageCheck problemPage(PageProblem problem, const QString &filePath, const QString &reason = {})
 {
     return {problem, viewertexts::problemPage(problem, filePath, reason)};
 }
 
 } // namespace
 
-LoadedPage loadPage(const QString &filePath)
+PageCheck checkPage(const QString &filePath)
 {
     if (filePath.isEmpty())
         return problemPage(PageProblem::NoPage, filePath);
@@ -29,13 +27,9 @@ LoadedPage loadPage(const QString &filePath)
     if (!info.isFile())
         return problemPage(PageProblem::NotRegularFile, filePath);
 
-    QString text;
-    try {
-        text = decodePageBytes(readWholeFile(filePath));
-    } catch (const IoError &error) {
-        return problemPage(PageProblem::Unreadable, filePath, error.message());
-    }
-    if (formatOf(filePath) == PageFormat::PlainText)
-        return {PageProblem::None, plainTextMarkup(info.fileName(), text)};
-    return {PageProblem::None, text};
+    QFile file(filePath);
+    char first = 0;
+    if (!file.open(QIODevice::ReadOnly) || (info.size() > 0 && file.read(&first, 1) != 1))
+        return problemPage(PageProblem::Unreadable, filePath, file.errorString());
+    return {};
 }

@@ -12,11 +12,11 @@ enum class PageProblem {
     Unreadable,     // the file exists but reading it failed
 };
 
-struct LoadedPage {
+struct PageCheck {
     PageProblem problem = PageProblem::None;
-    QString markup; // the page, or the French message page that explains the problem
+    QString messagePage; // the French page that explains the problem; empty when none
 };
 
-// Reads and decodes a local page for the browser. Never throws: every failure becomes a
-// message page.
-LoadedPage loadPage(const QString &filePath);
+// Tells whether the browser can be given a local page, reading no more than its first byte.
+// Never throws: every failure becomes a message page.
+PageCheck checkPage(const QString &filePath);

@@ -1,7 +1,5 @@
 #include "viewer/pagetext.h"
 
-#include "platform/documentfile.h"
-
 #include <QFileInfo>
 
 #include <algorithm>
@@ -21,15 +19,4 @@ PageFormat formatOf(const QString &filePath)
     if (std::any_of(kText.begin(), kText.end(), matches))
         return PageFormat::PlainText;
     return PageFormat::Other;
-}
-
-QString decodePageBytes(const QByteArray &bytes)
-{
-    return decodeDocument(bytes).text;
-}
-
-QString plainTextMarkup(const QString &title, const QString &text)
-{
-    return QStringLiteral("<html><head><title>%1</title></head><body><pre>%2</pre></body></html>")
-        .arg(title.toHtmlEscaped(), text.toHtmlEscaped());
 }

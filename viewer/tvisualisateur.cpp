@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QWebEngineHistory>
 
 namespace
 {
@@ -37,16 +38,27 @@ Tvisualisateur::Tvisualisateur(const QString &handOffFile, QWidget *parent)
     connect(statusBar(), &QStatusBar::messageChanged, m_address,
             [this](const QString &message) { m_address->setVisible(message.isEmpty()); });
 
-    connect(m_browser, &QTextBrowser::anchorClicked, this, &Tvisualisateur::followLink);
-    connect(m_browser, &QTextBrowser::highlighted, this, [this](const QUrl &link) {
-        if (link.isEmpty())
-            statusBar()->clearMessage();
-        else
-            statusBar()->showMessage(
-                classifyLink(link, m_browser->source()).url.toDisplayString(QUrl::PreferLocalFile));
+    ViewerPage *page = m_browser->viewerPage();
+    connect(page, &ViewerPage::linkClicked, this, &Tvisualisateur::followLink);
+    connect(page, &ViewerPage::navigationRefused, this, [this](const QUrl &url) {
+        statusBar()->showMessage(viewertexts::linkNotFollowed(url), kNoteMs);
     });
-    connect(m_browser, &QTextBrowser::historyChanged, this, &Tvisualisateur::updateChrome);
-    connect(m_browser, &QTextBrowser::sourceChanged, this, &Tvisualisateur::updateChrome);
+    connect(page, &QWebEnginePage::linkHovered, this, [this](const QString &link) {
+        // Leaving a link takes its address away, not a note shown meanwhile.
+        const QString shown = link.isEmpty() ? QString()
+                                             : classifyLink(QUrl(link), m_browser->source())
+                                                   .url.toDisplayString(QUrl::PreferLocalFile);
+        if (shown.isEmpty()) {
+            if (statusBar()->currentMessage() == m_hoveredLink)
+                statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(shown);
+        }
+        m_hoveredLink = shown;
+    });
+    connect(page, &QWebEnginePage::titleChanged, this, &Tvisualisateur::updateChrome);
+    connect(page, &QWebEnginePage::loadFinished, this, &Tvisualisateur::updateChrome);
+    connect(m_browser, &PageBrowser::sourceChanged, this, &Tvisualisateur::updateChrome);
     connect(m_watcher, &HandOffWatcher::pageHandedOver, this, &Tvisualisateur::showHandedPage);
     connect(m_watcher, &HandOffWatcher::unavailable, this,
             [this](const QString &message) { statusBar()->showMessage(message, kNoteMs); });
@@ -60,22 +72,27 @@ void Tvisualisateur::createActions()
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     Precedent1 = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                viewertexts::kPrecedent, m_browser, &QTextBrowser::backward);
+                                viewertexts::kPrecedent, m_browser, &QWebEngineView::back);
     Precedent1->setShortcut(QKeySequence::Back);
     Precedent1->setEnabled(false);
     Suivant1 = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), viewertexts::kSuivant,
-                              m_browser, &QTextBrowser::forward);
+                              m_browser, &QWebEngineView::forward);
     Suivant1->setShortcut(QKeySequence::Forward);
     Suivant1->setEnabled(false);
-    Actualiser1 = bar->addAction(style()->standardIcon(QStyle::SP_BrowserReload),
-                                 viewertexts::kActualiser, this, [this] {
-                                     m_browser->reload();
-                                     updateChrome();
-                                 });
+    Actualiser1 =
+        bar->addAction(style()->standardIcon(QStyle::SP_BrowserReload), viewertexts::kActualiser,
+                       this, [this] { showPage(PageAddress::fromUrl(m_browser->source())); });
     Actualiser1->setShortcut(QKeySequence::Refresh);
 
-    connect(m_browser, &QTextBrowser::backwardAvailable, Precedent1, &QAction::setEnabled);
-    connect(m_browser, &QTextBrowser::forwardAvailable, Suivant1, &QAction::setEnabled);
+    bar->addSeparator();
+    Contenudistant1 = bar->addAction(viewertexts::kContenuDistant);
+    Contenudistant1->setObjectName(QStringLiteral("Contenudistant1"));
+    Contenudistant1->setToolTip(viewertexts::kContenuDistantAide);
+    Contenudistant1->setCheckable(true);
+    connect(Contenudistant1, &QAction::toggled, this, [this](bool allowed) {
+        m_browser->setRemoteContentAllowed(allowed);
+        showPage(PageAddress::fromUrl(m_browser->source()));
+    });
 }
 
 void Tvisualisateur::start(const std::optional<PageAddress> &argument)
@@ -144,5 +161,13 @@ void Tvisualisateur::updateChrome()
 {
     const PageAddress shown = PageAddress::fromUrl(m_browser->source());
     m_address->setText(shown.displayText());
-    setWindowTitle(viewertexts::windowCaption(m_browser->documentTitle(), shown.filePath));
+    // Without a title of its own a page is named by the engine after its address.
+    QString title = m_browser->title();
+    const QUrl loaded = m_browser->page()->url();
+    if (title == loaded.toString() || title == loaded.toDisplayString() ||
+        title == loaded.toString(QUrl::PreferLocalFile) || title == loaded.fileName())
+        title.clear();
+    setWindowTitle(viewertexts::windowCaption(title, shown.filePath));
+    Precedent1->setEnabled(m_browser->history()->canGoBack());
+    Suivant1->setEnabled(m_browser->history()->canGoForward());
 }

@@ -37,6 +37,7 @@ public:
     QAction *Precedent1 = nullptr;
     QAction *Suivant1 = nullptr;
     QAction *Actualiser1 = nullptr;
+    QAction *Contenudistant1 = nullptr;
 
 private:
     void createActions();
@@ -48,4 +49,5 @@ private:
     PageBrowser *m_browser = nullptr;
     HandOffWatcher *m_watcher = nullptr;
     QLabel *m_address = nullptr;
+    QString m_hoveredLink; // the address shown while the mouse is over a link
 };

@@ -13,6 +13,9 @@ inline const QString kPrecedent = QStringLiteral("Précédent");
 inline const QString kSuivant = QStringLiteral("Suivant");
 inline const QString kActualiser = QStringLiteral("Actualiser");
 inline const QString kProgramName = QStringLiteral("Visualisateur");
+inline const QString kContenuDistant = QStringLiteral("Contenu distant");
+inline const QString kContenuDistantAide =
+    QStringLiteral("Autoriser pour cette session les images, styles et scripts venant d'Internet");
 
 // The message page shown in place of a page that cannot be shown. `reason` is the system's
 // explanation for an unreadable file.

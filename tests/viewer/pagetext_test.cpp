@@ -12,28 +12,6 @@
 namespace
 {
 
-TEST(PageText, DecodesUtf8OnlyWhenValidAndNotAscii)
-{
-    struct Case {
-        const char *name;
-        QByteArray bytes;
-        QString text;
-    };
-    const Case cases[] = {
-        {"ascii", "<p>abc</p>", QStringLiteral("<p>abc</p>")},
-        {"utf-8", "caf\xC3\xA9 \xE2\x82\xAC", QStringLiteral("café €")},
-        {"utf-8 with byte order mark", "\xEF\xBB\xBFx\xC3\xA9", QStringLiteral("xé")},
-        {"windows-1252", "caf\xE9 \x80 \x9C", QStringLiteral("café € œ")},
-        {"truncated utf-8 sequence", "caf\xC3", QStringLiteral("cafÃ")},
-        {"utf-8 then a windows-1252 byte", "\xC3\xA9\xE9", QStringLiteral("Ã©é")},
-        {"overlong utf-8", "\xC0\xAF", QStringLiteral("À¯")},
-        {"undefined windows-1252 byte", "a\x81", QStringLiteral("a\u0081")},
-        {"empty", "", QString()},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(decodePageBytes(c.bytes), c.text) << c.name;
-}
-
 TEST(LinkTargetTest, ClassifiesByWhereTheLinkLeads)
 {
     const QUrl current = QUrl::fromLocalFile(QStringLiteral("/site/pages/index.htm"));
@@ -77,24 +55,20 @@ protected:
     }
 };
 
-TEST_F(PageLoaderTest, MarkupInThePathIsShownAsText)
+TEST_F(PageLoaderTest, OnlyReadableRegularFilesGoToTheBrowser)
 {
-    const LoadedPage page = loadPage(dir.filePath(QStringLiteral("<b>x</b>.htm")));
-    EXPECT_EQ(page.problem, PageProblem::Missing);
-    EXPECT_FALSE(page.markup.contains(QStringLiteral("<b>x</b>.htm")));
-    EXPECT_TRUE(page.markup.contains(QStringLiteral("&lt;b&gt;x&lt;/b&gt;.htm")));
-}
+    const PageCheck missing = checkPage(dir.filePath(QStringLiteral("<b>x</b>.htm")));
+    EXPECT_EQ(missing.problem, PageProblem::Missing);
+    EXPECT_FALSE(missing.messagePage.contains(QStringLiteral("<b>x</b>.htm")));
+    EXPECT_TRUE(missing.messagePage.contains(QStringLiteral("&lt;b&gt;x&lt;/b&gt;.htm")));
 
-TEST_F(PageLoaderTest, PagesAreDecodedAndTextFilesShownAsWritten)
-{
-    const LoadedPage html = loadPage(write(QStringLiteral("p.htm"), "<p>caf\xE9</p>"));
-    EXPECT_EQ(html.problem, PageProblem::None);
-    EXPECT_EQ(html.markup, QStringLiteral("<p>caf\u00E9</p>"));
-
-    const LoadedPage css = loadPage(write(QStringLiteral("s.css"), "p > a { x: \"\xC3\xA9\" }"));
-    EXPECT_EQ(css.problem, PageProblem::None);
-    EXPECT_TRUE(css.markup.contains(QStringLiteral("<pre>p &gt; a { x: &quot;é&quot; }</pre>")))
-        << css.markup.toStdString();
+    EXPECT_EQ(checkPage(QString()).problem, PageProblem::NoPage);
+    EXPECT_EQ(checkPage(dir.path()).problem, PageProblem::Directory);
+    EXPECT_EQ(checkPage(QStringLiteral("/dev/null")).problem, PageProblem::NotRegularFile);
+    const PageCheck fine = checkPage(write(QStringLiteral("p.htm"), "<p>caf\xE9</p>"));
+    EXPECT_EQ(fine.problem, PageProblem::None);
+    EXPECT_TRUE(fine.messagePage.isEmpty());
+    EXPECT_EQ(checkPage(write(QStringLiteral("vide.htm"), "")).problem, PageProblem::None);
 }
 
 } // namespace

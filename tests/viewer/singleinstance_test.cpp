@@ -71,7 +71,8 @@ TEST_F(SingleInstanceTest, SecondStartHandsItsPageToTheRunningWindow)
     const PageAddress address{page, QStringLiteral("haut")};
     ASSERT_TRUE(second.handOver(ViewerRequest::show(address)));
     EXPECT_EQ(window.browser()->source(), address.toUrl());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Remise - Visualisateur"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window.windowTitle() == QStringLiteral("Remise - Visualisateur"); }, 30000));
 
     SingleInstance third(server());
     ASSERT_EQ(third.start(), SingleInstance::Role::Secondary);
