@@ -12,6 +12,7 @@
 #include "wizards/tchoixfichier.h"
 #include "wizards/tchoixsite.h"
 #include "wizards/tlien.h"
+#include "wizards/tmeta.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,6 +56,8 @@ int runBrindel(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(brindelPicture(QSize(400, 300)).copy(24, 84, 140, 140)));
     Tecran tecran;
     // The dialogs that live for the whole run, in their fixed order.
+    Tmeta2::createInstance(&tecran);
+    Tmeta::createInstance(&tecran);
     TChoix_Site::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
     Tchoixfichier::createInstance(&tecran);

@@ -4,11 +4,13 @@
 #include "app/taboutbox.h"
 #include "editor/tedition.h"
 #include "platform/atomicfile.h"
+#include "platform/editorcontrol.h"
 #include "platform/filefilter.h"
 #include "platform/guarded.h"
 #include "platform/modals.h"
 #include "settings/programdir.h"
 #include "settings/settingsstore.h"
+#include "wizards/pagehead.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -27,7 +29,6 @@
 namespace
 {
 
-const QString kSiteAddress = QStringLiteral("https://brindel.org/");
 const QString kAuthorAddress = QStringLiteral("auteur@brindel.org");
 const QString kOpenFilter = QStringLiteral(
     "Fichier Web (*.htm,*.html etc...)|*.htm;*.html;*.js;*.css;*.cgi;*.pl;*.cdf;*.php;*.php3;"
@@ -152,16 +153,31 @@ Tedition *Tecran::ouvredocument(const QString &fileName)
         delete editor;
         return nullptr;
     }
+    showEditorWindow(editor);
+    return editor;
+}
+
+Tedition *Tecran::newUntitledDocument(const QString &caption)
+{
+    auto *editor = new Tedition(static_cast<EditorHost *>(this));
+    editor->startUntitled(caption);
+    showEditorWindow(editor);
+    return editor;
+}
+
+// The window set-up shared by every editor window: a child of the frame, the automatic
+// transformation check mark, the save button following the document's modified flag.
+void Tecran::showEditorWindow(Tedition *editor)
+{
     QMdiSubWindow *window = m_mdi->addSubWindow(editor);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(windowIcon());
     const QSize area = m_mdi->viewport()->size();
     window->resize(std::max(area.width() * 4 / 5, 320), std::max(area.height() * 4 / 5, 200));
     editor->setAutoTransformChecked(appState().autoTransform == 1);
-    setSaveButtonEnabled(false);
+    setSaveButtonEnabled(editor->control().isModified());
     window->show();
     editor->memo1()->setFocus();
-    return editor;
 }
 
 Tedition *Tecran::activeEditor() const
@@ -221,7 +237,7 @@ void Tecran::quitCommand()
 
 void Tecran::visitSiteCommand()
 {
-    modals().openUrl(QUrl(kSiteAddress));
+    modals().openUrl(QUrl(brindelSiteAddress()));
 }
 
 void Tecran::writeMailCommand()

@@ -43,6 +43,7 @@ public:
     void setStatusPanel(int panel, const QString &text) override;
     void setSaveButtonEnabled(bool enabled) override;
     void openFileCommand() override;
+    Tedition *newUntitledDocument(const QString &caption) override;
     void quitCommand() override;
     void tileHorizontalCommand() override;
     void tileVerticalCommand() override;
@@ -65,6 +66,7 @@ private:
     void buildPersonalBar();
     void buildStatusBar();
     void showMenusOf(QMdiSubWindow *window);
+    void showEditorWindow(Tedition *editor);
     void runOnActiveEditor(const QString &command);
     void tileWindows(QList<QRect> (*layout)(const QRect &, int));
     bool askEditorsToClose();

@@ -8,6 +8,7 @@
 #include "platform/editorcontrol.h"
 #include "wizards/framecommands.h"
 #include "wizards/linkcommands.h"
+#include "wizards/wizardcommands.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,6 +22,7 @@ const Tedition::CommandTable &Tedition::commands()
         addCharacterCommands(t);
         addLinkCommands(t);
         addFrameCommands(t);
+        addWizardCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;

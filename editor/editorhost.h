@@ -4,6 +4,7 @@
 
 class QMenu;
 class QWidget;
+class Tedition;
 
 // What an editor window asks of the main window that holds it: the shared status bar and
 // save button, and the main window's own commands that the editor's menus repeat.
@@ -26,6 +27,12 @@ public:
     virtual void visitSiteCommand() = 0;
     virtual void writeMailCommand() = 0;
     virtual void aboutCommand(QWidget *owner) = 0;
+
+    // Opens an editor window on a new document that was never saved: captioned `caption`
+    // (a default name such as "(defaut).htm"), with no file path, empty, marked modified and
+    // with saving enabled. It saves as Windows-1252 with CR LF line ends. Null when no window
+    // could be made.
+    virtual Tedition *newUntitledDocument(const QString &caption) = 0;
 
     // Appends the list of open editor windows to a window menu about to open.
     virtual void fillWindowList(QMenu *menu) = 0;

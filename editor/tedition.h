@@ -44,6 +44,10 @@ public:
     // Throws IoError when the file exists but cannot be read as a document.
     void openFile(const QString &path);
 
+    // Makes this window a new document that was never saved: caption `caption`, no file
+    // path, the format of new documents, marked modified with saving enabled.
+    void startUntitled(const QString &caption);
+
     QString fileName() const { return m_fileName; }
     QPlainTextEdit *memo1() const { return m_memo; }
     EditorControl &control() const;

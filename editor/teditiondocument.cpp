@@ -107,6 +107,17 @@ void Tedition::openFile(const QString &path)
     markSaved();
 }
 
+void Tedition::startUntitled(const QString &caption)
+{
+    m_fileName.clear();
+    m_format = DocumentFormat();
+    setWindowTitle(caption);
+    m_control->setModified(true);
+    if (QAction *save = command(QStringLiteral("Enregistrer1")))
+        save->setEnabled(true);
+    m_host->setSaveButtonEnabled(true);
+}
+
 void Tedition::markSaved()
 {
     m_control->setModified(false);

@@ -5,6 +5,20 @@ namespace
 
 constexpr QChar kSeparator = QLatin1Char('/');
 
+bool isRoot(const QString &path)
+{
+    return path.size() == 1 && path.at(0) == kSeparator;
+}
+
+// A directory given with trailing separators reads like the same directory without them;
+// the root "/" stays itself.
+QString withoutTrailingSeparator(QString path)
+{
+    while (path.size() > 1 && path.endsWith(kSeparator))
+        path.chop(1);
+    return path;
+}
+
 // True when `ancestor` names `path` itself or a directory that contains it. Whole path
 // components are compared, so "/site" is not an ancestor of "/site2/img". An empty text is
 // the ancestor of nothing.
@@ -12,13 +26,24 @@ bool isAncestorOrSame(const QString &ancestor, const QString &path)
 {
     if (ancestor.isEmpty() || !path.startsWith(ancestor))
         return false;
+    if (isRoot(ancestor))
+        return true;
     return path.size() == ancestor.size() || path.at(ancestor.size()) == kSeparator;
+}
+
+// The characters of `path` below `ancestor`, starting with the "/" that follows it (empty
+// when both are the same directory).
+QStringView below(const QString &ancestor, const QString &path)
+{
+    return QStringView(path).mid(isRoot(ancestor) ? 0 : ancestor.size());
 }
 
 // Number of directory levels from `ancestor` down to `path`.
 int levelsBelow(const QString &ancestor, const QString &path)
 {
-    return int(QStringView(path).mid(ancestor.size()).count(kSeparator));
+    if (path.size() == ancestor.size())
+        return 0;
+    return int(below(ancestor, path).count(kSeparator));
 }
 
 // The directories from `ancestor` down to `path`, each followed by "/".
@@ -26,7 +51,7 @@ QString descent(const QString &ancestor, const QString &path)
 {
     if (path.size() == ancestor.size())
         return QString();
-    return path.mid(ancestor.size() + 1) + kSeparator;
+    return below(ancestor, path).mid(1).toString() + kSeparator;
 }
 
 } // namespace
@@ -39,9 +64,12 @@ QString couleurhexa(quint32 colour)
     return QString::asprintf("%02X%02X%02X", red, green, blue);
 }
 
-QString cheminrelatif(const QString &documentDir, const QString &targetDir,
-                      const QString &projectDir)
+QString cheminrelatif(const QString &documentDirectory, const QString &targetDirectory,
+                      const QString &projectDirectory)
 {
+    const QString documentDir = withoutTrailingSeparator(documentDirectory);
+    const QString targetDir = withoutTrailingSeparator(targetDirectory);
+    const QString project = withoutTrailingSeparator(projectDirectory);
     int ups = 0;
     QString rel;
     if (isAncestorOrSame(targetDir, documentDir)) {
@@ -49,9 +77,6 @@ QString cheminrelatif(const QString &documentDir, const QString &targetDir,
     } else if (isAncestorOrSame(documentDir, targetDir)) {
         rel = descent(documentDir, targetDir);
     } else {
-        QString project = projectDir;
-        if (project.endsWith(kSeparator))
-            project.chop(1);
         if (project.size() < documentDir.size() && isAncestorOrSame(project, documentDir))
             ups = levelsBelow(project, documentDir);
         if (project.size() < targetDir.size() && isAncestorOrSame(project, targetDir))

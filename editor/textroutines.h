@@ -11,8 +11,8 @@ QString couleurhexa(quint32 colour);
 
 // The prefix that leads from the document's directory to `targetDir`, to be followed by a
 // bare file name: empty, or "../" steps and directory names each ended by "/". All three
-// arguments are "/" paths without a trailing separator (a trailing one on `projectDir` is
-// ignored). When the target is neither above nor below the document's directory, the path
+// arguments are "/" paths; a trailing separator on any of them is ignored (the root "/"
+// stays the root). When the target is neither above nor below the document's directory, the path
 // goes through the project directory; when that does not hold both, the result is empty.
 QString cheminrelatif(const QString &documentDir, const QString &targetDir,
                       const QString &projectDir);

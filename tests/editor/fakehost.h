@@ -15,6 +15,11 @@ public:
     void setStatusPanel(int panel, const QString &text) override { panels[panel] = text; }
     void setSaveButtonEnabled(bool enabled) override { saveButton = enabled; }
     void openFileCommand() override { calls << "open"; }
+    Tedition *newUntitledDocument(const QString &caption) override
+    {
+        calls << "untitled " + caption;
+        return nullptr;
+    }
     void quitCommand() override { calls << "quit"; }
     void tileHorizontalCommand() override { calls << "tileHorizontal"; }
     void tileVerticalCommand() override { calls << "tileVertical"; }

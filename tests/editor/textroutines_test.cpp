@@ -77,6 +77,17 @@ INSTANTIATE_TEST_SUITE_P(
         // Letter case counts.
         PathCase{"/Site/pages", "/site", "", ""},
         // Non-ASCII directory names pass whole.
-        PathCase{"/été", "/été/images", "", "images/"}));
+        PathCase{"/été", "/été/images", "", "images/"},
+        // A trailing separator on any directory reads like none: the program directory
+        // standing in for the project directory keeps its "/".
+        PathCase{"/opt/brindel/", "/opt/brindel/images", "/opt/brindel/", "images/"},
+        PathCase{"/site/", "/site/", "/site/", ""}, PathCase{"/site/pages/", "/site/", "", "../"},
+        PathCase{"/site/pages", "/site/img/", "/site/", "../img/"},
+        PathCase{"/site//", "/site/img//", "", "img/"},
+        // The root is a directory like any other, above every other one.
+        PathCase{"/", "/site/img", "", "site/img/"}, PathCase{"/site/pages", "/", "", "../../"},
+        PathCase{"/", "/", "/", ""}, PathCase{"/a/b", "/c/d", "/", "../../c/d/"},
+        // No image chosen: an empty target gives an empty prefix.
+        PathCase{"/site", "", "/site", ""}));
 
 } // namespace
