@@ -11,6 +11,7 @@
 #include "settings/programdir.h"
 #include "wizards/tchoixfichier.h"
 #include "wizards/tchoixsite.h"
+#include "wizards/tfichierframe.h"
 #include "wizards/tlien.h"
 #include "wizards/tmeta.h"
 
@@ -61,6 +62,7 @@ int runBrindel(int argc, char **argv)
     TChoix_Site::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
     Tchoixfichier::createInstance(&tecran);
+    Tfichier_frame::createInstance(&tecran);
     Tlien::createInstance(&tecran);
     splash.reset();
     tecran.show();

@@ -2,6 +2,7 @@
 
 #include "editor/textroutines.h"
 #include "wizards/links.h"
+#include "wizards/pagehead.h"
 
 namespace wizards
 {
@@ -77,6 +78,13 @@ QStringList framesPageBody(const FramesetAnswers &answers, const QString &browse
     lines += textLines(answers.message);
     lines << QStringLiteral("</NOFRAMES>") << QStringLiteral("</HTML>");
     return lines;
+}
+
+QStringList framesPage(const QString &title, const MetaAnswers &meta,
+                       const FramesetAnswers &answers, const QString &browserDir,
+                       const QString &projectDir)
+{
+    return pageHead(title, meta) + framesPageBody(answers, browserDir, projectDir);
 }
 
 } // namespace wizards

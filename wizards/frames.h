@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/markupcommands.h"
+#include "wizards/meta.h"
 
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,11 @@ QString frameLine(const FrameFile &frame, const QString &browserDir, const QStri
 // message for browsers without frames, and the end of the page.
 QStringList framesPageBody(const FramesetAnswers &answers, const QString &browserDir,
                            const QString &projectDir);
+
+// The whole frames page: the shared page head with its title and meta tags, then the body.
+QStringList framesPage(const QString &title, const MetaAnswers &meta,
+                       const FramesetAnswers &answers, const QString &browserDir,
+                       const QString &projectDir);
 
 // The lines of a multi-line text as a text box holds them: a final line break ends the last
 // line rather than starting a new one, and an empty text is one empty line.

@@ -1,3 +1,4 @@
+#include "analyzer/analyseur.h"
 #include "editor/insertion.h"
 #include "platform/memoryeditorcontrol.h"
 #include "tests/editor/qstringprint.h"
@@ -113,6 +114,11 @@ const FrameCase kFrameLines[] = {
     {"parent reference", "../menu.htm", true, "/site/pages", "/site",
      "<FRAME SRC=\"../menu.htm\">"},
     {"empty field", "", false, "/site/pages", "/site", "<FRAME SRC=\"\" NORESIZE>"},
+    // Directories given with a trailing separator read as without; the root stays the root.
+    {"browser at the root", "/site/menu.htm", true, "/", "/autre", "<FRAME SRC=\"site/menu.htm\">"},
+    {"file at the root", "/menu.htm", true, "/site", "/site", "<FRAME SRC=\"../menu.htm\">"},
+    {"browser given with its separator", "/site/nav/menu.htm", true, "/site/", "/site",
+     "<FRAME SRC=\"nav/menu.htm\">"},
     {"address", "http://exemple.org/a.htm", true, "/site", "/site",
      "<FRAME SRC=\"http://exemple.org/a.htm\">"},
 };
@@ -162,6 +168,75 @@ TEST(FramesPage, BodyFollowsTheHead)
     // An empty message is one empty line; there is never a BODY.
     EXPECT_EQ(rows.mid(8, 3), (QStringList{"<NOFRAMES>", "", "</NOFRAMES>"}));
     EXPECT_FALSE(rows.join(u'\n').contains(QStringLiteral("BODY"), Qt::CaseInsensitive));
+}
+
+TEST(FramesPage, WholePageWithoutMetaTags)
+{
+    FramesetAnswers answers;
+    answers.rows = true;
+    answers.size = QStringLiteral("100");
+    answers.border = QStringLiteral("2");
+    answers.first = {QStringLiteral("/site/haut.htm"), false};
+    answers.second = {QStringLiteral("/site/pages/bas.htm"), true};
+    answers.message = QStringLiteral("Sans frames.");
+    const QStringList page = wizards::framesPage(QStringLiteral("Mon site"), MetaAnswers(), answers,
+                                                 QStringLiteral("/site"), QString());
+    const QStringList expected{
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">",
+        " ",
+        page.at(2), // the site comment
+        " ",
+        "<HTML>",
+        " ",
+        "<HEAD>",
+        "<TITLE>Mon site</TITLE>",
+        "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=iso-8859-1\">",
+        "<META NAME=\"generator\" CONTENT=\"Brindel 7.2\">",
+        "</HEAD>",
+        " ",
+        "<FRAMESET rows=\"100,*\" BORDER=\"2\">",
+        " ",
+        "<FRAME SRC=\"haut.htm\" NORESIZE>",
+        "<FRAME SRC=\"pages/bas.htm\">",
+        " ",
+        "</FRAMESET>",
+        " ",
+        "<NOFRAMES>",
+        "Sans frames.",
+        "</NOFRAMES>",
+        "</HTML>",
+    };
+    EXPECT_EQ(page, expected);
+    EXPECT_TRUE(page.at(2).startsWith(QStringLiteral("<!-- ")) &&
+                page.at(2).endsWith(QStringLiteral(" -->")));
+}
+
+TEST(FramesPage, PagesPassTheAnalyzer)
+{
+    MetaAnswers meta;
+    for (int row = 0; row < kMetaRowCount; ++row)
+        meta.ticked[std::size_t(row)] = true;
+    meta.author = QStringLiteral("Dupont");
+    meta.keywords = QStringLiteral("frames, essai");
+    meta.revisitDays = QStringLiteral("15");
+    meta.year = QStringLiteral("2026");
+    // Without a border: the analyzer's dictionary knows no BORDER on FRAMESET.
+    for (bool rows : {false, true}) {
+        for (const char *border : {"0"}) {
+            FramesetAnswers answers;
+            answers.rows = rows;
+            answers.size = QStringLiteral("20%");
+            answers.border = QString::fromLatin1(border);
+            answers.first = {QStringLiteral("/site/menu.htm"), rows};
+            answers.second = {QStringLiteral("page.htm"), !rows};
+            answers.message = QStringLiteral("Une ligne\n\nune autre");
+            const QStringList page = wizards::framesPage(QStringLiteral("Essai"), meta, answers,
+                                                         QStringLiteral("/site"), QString());
+            const ResultatAnalyse result = analysecode(page, {});
+            EXPECT_EQ(result.code, codes::kAucun)
+                << rows << border << " line " << result.ligne << " " << result.mot.toStdString();
+        }
+    }
 }
 
 TEST(FramesPage, MessageLines)
