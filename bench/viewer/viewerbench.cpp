@@ -71,6 +71,7 @@ template <typename Action> double timeLoad(Tvisualisateur &window, Action action
 
 int main(int argc, char **argv)
 {
+    const double mainAt = msSinceProcessStart();
     prepareBrowserEngine();
     QApplication app(argc, argv);
     QTemporaryDir dir;
@@ -94,6 +95,7 @@ int main(int argc, char **argv)
                                 QApplication::processEvents();
                                 shownAt = msSinceProcessStart();
                             });
+    std::printf("programme chargé      : %7.0f ms après le lancement du processus\n", mainAt);
     std::printf("fenêtre affichée      : %7.0f ms après le lancement du processus\n", shownAt);
     std::printf("première page chargée: %7.0f ms après le lancement du processus\n", loadedAt);
 
