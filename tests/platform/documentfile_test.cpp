@@ -132,32 +132,47 @@ TEST_F(DocumentFile, Utf8ByteOrderMarkIsKeptOrLeftOut)
     EXPECT_EQ(roundTrip(withoutBom), withoutBom);
 }
 
-TEST_F(DocumentFile, KeepsItsLineEnds)
+TEST_F(DocumentFile, KeepsEachLinesOwnEnd)
 {
+    using Others = OtherLineEnds;
     const struct {
         QByteArray bytes;
         LineEnd lineEnd;
-        QByteArray saved;
+        Others others;
     } cases[] = {
-        {"a\r\nb\r\n", LineEnd::CrLf, "a\r\nb\r\n"},
-        {"a\nb\n", LineEnd::Lf, "a\nb\n"},
-        {"a\rb\r", LineEnd::Cr, "a\rb\r"},
-        {"no break", LineEnd::CrLf, "no break"},
-        {"a\nb\nc\r\nd", LineEnd::Lf, "a\nb\nc\nd"},       // most breaks are LF
-        {"a\rb\r\nc\nd\re", LineEnd::Cr, "a\rb\rc\rd\re"}, // most breaks are CR
-        {"a\nb\r\nc", LineEnd::Lf, "a\nb\nc"},             // a tie: the first one wins
-        {"a\r\nb\nc", LineEnd::CrLf, "a\r\nb\r\nc"},
-        {"\n\n\r\n", LineEnd::Lf, "\n\n\n"},
-        {"x\n\xE9\r\n\r\n", LineEnd::CrLf, "x\r\n\xE9\r\n\r\n"}, // not UTF-8: counted once
-        {"first line, long\rsecond line, long\r\n12345678\n", LineEnd::Cr,
-         "first line, long\rsecond line, long\r12345678\r"},
+        {"a\r\nb\r\n", LineEnd::CrLf, {}},
+        {"a\nb\n", LineEnd::Lf, {}},
+        {"a\rb\r", LineEnd::Cr, {}},
+        {"no break", LineEnd::CrLf, {}},
+        {"a\nb\nc\r\nd", LineEnd::Lf, {{2, LineEnd::CrLf}}}, // most breaks are LF
+        {"a\rb\r\nc\nd\re", LineEnd::Cr, {{1, LineEnd::CrLf}, {2, LineEnd::Lf}}},
+        {"a\nb\r\nc", LineEnd::Lf, {{1, LineEnd::CrLf}}}, // a tie: the first one wins
+        {"a\r\nb\r\nc\nd", LineEnd::CrLf, {{2, LineEnd::Lf}}},
+        {"\n\n\r\n", LineEnd::Lf, {{2, LineEnd::CrLf}}},
+        {"x\n\xE9\r\n\r\n", LineEnd::CrLf, {{0, LineEnd::Lf}}}, // not UTF-8: counted once
+        {"1\r2\n\xC3\xA9\r\n\r\r\n", // a tie between CR and CR LF: CR came first
+         LineEnd::Cr,
+         {{1, LineEnd::Lf}, {2, LineEnd::CrLf}, {4, LineEnd::CrLf}}},
+        {"first line, long\rsecond line, long\r\n12345678\n",
+         LineEnd::Cr,
+         {{1, LineEnd::CrLf}, {2, LineEnd::Lf}}},
     };
     for (const auto &k : cases) {
         const LoadedDocument loaded = decodeDocument(k.bytes);
         EXPECT_EQ(loaded.format.lineEnd, k.lineEnd) << k.bytes.toStdString();
+        EXPECT_EQ(loaded.format.otherLineEnds, k.others) << k.bytes.toStdString();
         EXPECT_FALSE(loaded.text.contains('\r')) << k.bytes.toStdString();
-        EXPECT_EQ(roundTrip(k.bytes), k.saved) << k.bytes.toStdString();
+        EXPECT_EQ(roundTrip(k.bytes), k.bytes) << "unedited, byte for byte";
     }
+}
+
+TEST_F(DocumentFile, NewBreaksTakeTheUsualEndAndListedLinesKeepTheirs)
+{
+    // "a\r\nb\r\nc\nd" with a line typed after "a": line 2 became line 3.
+    DocumentFormat format{Encoding::Windows1252, LineEnd::CrLf, false, {{3, LineEnd::Lf}}};
+    EXPECT_EQ(encodeDocument(u"a\nnew\nb\nc\nd", format), QByteArray("a\r\nnew\r\nb\r\nc\nd"));
+    format.otherLineEnds = {{0, LineEnd::Cr}, {7, LineEnd::Lf}}; // beyond the last break: unused
+    EXPECT_EQ(encodeDocument(u"a\r\nb\nc", format), QByteArray("a\rb\r\nc"));
 }
 
 TEST_F(DocumentFile, NewDocumentsUseCrLfAndAcceptAnyBreakInTheText)
