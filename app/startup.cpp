@@ -11,6 +11,7 @@
 #include "settings/defaultfiles.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "settings/qttranslations.h"
 #include "wizards/tchoixfichier.h"
 #include "wizards/tchoixsite.h"
 #include "wizards/tfichierframe.h"
@@ -28,6 +29,8 @@ bool prepareSettings()
     try {
         recreateIfMissing(QStringLiteral("brindel.sav"), settingsFile());
         lireDemarrage();
+        // Qt's own dialogs and buttons speak the language of the dialog language file.
+        installQtTranslations(startupSettings().dialogue);
         return true;
     } catch (const IoError &error) {
         showError(nullptr, QCoreApplication::translate(
