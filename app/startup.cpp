@@ -4,8 +4,11 @@
 #include "app/brindelpicture.h"
 #include "app/generalhandler.h"
 #include "app/recovery.h"
+#include "app/tastuce.h"
 #include "app/tecran.h"
 #include "app/tlogo.h"
+#include "app/tprojet.h"
+#include "editor/tsauvepapier.h"
 #include "platform/ioerror.h"
 #include "platform/modals.h"
 #include "settings/defaultfiles.h"
@@ -64,9 +67,12 @@ int runBrindel(int argc, char **argv)
     // The dialogs that live for the whole run, in their fixed order.
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
+    Tprojet::createInstance(&tecran);
+    TAstuce::createInstance(&tecran);
     TChoix_Site::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
     Tchoixfichier::createInstance(&tecran);
+    Tsauve_papier::createInstance(&tecran);
     Tfichier_frame::createInstance(&tecran);
     Tlien::createInstance(&tecran);
     splash.reset();
