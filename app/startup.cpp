@@ -15,6 +15,10 @@
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
 #include "settings/qttranslations.h"
+#include "wizards/formfielddialogs.h"
+#include "wizards/mediadialogs.h"
+#include "wizards/styledialogs.h"
+#include "wizards/tabledialogs.h"
 #include "wizards/tchoixfichier.h"
 #include "wizards/tchoixsite.h"
 #include "wizards/tfichierframe.h"
@@ -65,12 +69,25 @@ int runBrindel(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(brindelPicture(QSize(400, 300)).copy(24, 84, 140, 140)));
     Tecran tecran;
     // The dialogs that live for the whole run, in their fixed order.
+    Tcase_coch::createInstance(&tecran);
+    Tradio::createInstance(&tecran);
+    Tmot_pass::createInstance(&tecran);
+    Tent_cache::createInstance(&tecran);
+    Timg_valid::createInstance(&tecran);
+    Tderoule::createInstance(&tecran);
+    Tremplitableau::createInstance(&tecran);
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
     Tprojet::createInstance(&tecran);
+    Tchson::createInstance(&tecran);
+    Tmultimedia::createInstance(&tecran);
+    Tchoix_son::createInstance(&tecran);
+    Tapplet::createInstance(&tecran);
+    Tcouleur::createInstance(&tecran);
     TAstuce::createInstance(&tecran);
     TChoix_Site::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
+    TTab::createInstance(&tecran);
     Tchoixfichier::createInstance(&tecran);
     Tsauve_papier::createInstance(&tecran);
     Tfichier_frame::createInstance(&tecran);

@@ -7,6 +7,7 @@
 #include "editor/helppreview.h"
 #include "editor/insertioncommands.h"
 #include "platform/editorcontrol.h"
+#include "wizards/dialogcommands.h"
 #include "wizards/framecommands.h"
 #include "wizards/linkcommands.h"
 #include "wizards/wizardcommands.h"
@@ -25,6 +26,7 @@ const Tedition::CommandTable &Tedition::commands()
         addFrameCommands(t);
         addWizardCommands(t);
         addHistoryFindCommands(t);
+        addDialogCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;
