@@ -4,6 +4,8 @@
 #include "app/brindelpicture.h"
 #include "app/tecran.h"
 #include "app/tlogo.h"
+#include "options/personaltexts.h"
+#include "options/toptions.h"
 #include "platform/ioerror.h"
 #include "platform/modals.h"
 #include "settings/defaultfiles.h"
@@ -25,6 +27,7 @@ bool prepareSettings()
     try {
         recreateIfMissing(QStringLiteral("brindel.sav"), settingsFile());
         lireDemarrage();
+        personalTexts().load(settingsFile());
         return true;
     } catch (const IoError &error) {
         showError(nullptr, QCoreApplication::translate(
@@ -58,6 +61,7 @@ int runBrindel(int argc, char **argv)
     // The dialogs that live for the whole run, in their fixed order.
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
+    Toptions::createInstance(&tecran);
     TChoix_Site::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
     Tchoixfichier::createInstance(&tecran);

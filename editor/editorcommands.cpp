@@ -5,6 +5,7 @@
 #include "editor/editorhost.h"
 #include "editor/helppreview.h"
 #include "editor/insertioncommands.h"
+#include "options/personalbarcommands.h"
 #include "platform/editorcontrol.h"
 #include "wizards/framecommands.h"
 #include "wizards/linkcommands.h"
@@ -23,6 +24,7 @@ const Tedition::CommandTable &Tedition::commands()
         addLinkCommands(t);
         addFrameCommands(t);
         addWizardCommands(t);
+        addPersonalBarCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;
