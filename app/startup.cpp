@@ -9,6 +9,8 @@
 #include "app/tlogo.h"
 #include "app/tprojet.h"
 #include "editor/tsauvepapier.h"
+#include "options/personaltexts.h"
+#include "options/toptions.h"
 #include "platform/ioerror.h"
 #include "platform/modals.h"
 #include "settings/defaultfiles.h"
@@ -38,6 +40,7 @@ bool prepareSettings()
         lireDemarrage();
         // Qt's own dialogs and buttons speak the language of the dialog language file.
         installQtTranslations(startupSettings().dialogue);
+        personalTexts().load(settingsFile());
         return true;
     } catch (const IoError &error) {
         showError(nullptr, QCoreApplication::translate(
@@ -78,6 +81,7 @@ int runBrindel(int argc, char **argv)
     Tremplitableau::createInstance(&tecran);
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
+    Toptions::createInstance(&tecran);
     Tprojet::createInstance(&tecran);
     Tchson::createInstance(&tecran);
     Tmultimedia::createInstance(&tecran);

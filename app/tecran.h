@@ -14,6 +14,7 @@ class QMenu;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class PersonalBar;
 class Tedition;
 
 // The main window: a frame of editor windows with the menus, the toolbar, the personal bar
@@ -32,6 +33,7 @@ public:
     Tedition *activeEditor() const;
     QList<Tedition *> editors() const;
     QMdiArea *mdiArea() const { return m_mdi; }
+    PersonalBar *personalBar() const { return m_personalBar; }
 
     QString statusPanelText(int panel) const;
     QAction *action(const QString &name) const;
@@ -65,6 +67,8 @@ public:
     // The new-file chooser's "Site" entry: the project chooser with its "Répertoire" button,
     // then, on OK, the panel on the new project. False when the chooser was cancelled.
     bool openSiteProject();
+    void setPersonalBarVisible(bool visible) override;
+    void optionsCommand(QWidget *owner) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -99,7 +103,7 @@ private:
 
     QMdiArea *m_mdi = nullptr;
     QToolBar *m_toolBar = nullptr;
-    QWidget *m_personalBar = nullptr;
+    PersonalBar *m_personalBar = nullptr;
     FileBrowserPanel *m_browserPanel = nullptr;
     QLabel *m_freeSpace = nullptr;
     QList<QLabel *> m_panels;

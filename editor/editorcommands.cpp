@@ -6,6 +6,7 @@
 #include "editor/findcommands.h"
 #include "editor/helppreview.h"
 #include "editor/insertioncommands.h"
+#include "options/personalbarcommands.h"
 #include "platform/editorcontrol.h"
 #include "wizards/dialogcommands.h"
 #include "wizards/framecommands.h"
@@ -27,6 +28,7 @@ const Tedition::CommandTable &Tedition::commands()
         addWizardCommands(t);
         addHistoryFindCommands(t);
         addDialogCommands(t);
+        addPersonalBarCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;
