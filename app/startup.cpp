@@ -9,6 +9,7 @@
 #include "settings/defaultfiles.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "wizards/imagedialogs.h"
 #include "wizards/tchoixfichier.h"
 #include "wizards/tchoixsite.h"
 #include "wizards/tfichierframe.h"
@@ -59,6 +60,9 @@ int runBrindel(int argc, char **argv)
     // The dialogs that live for the whole run, in their fixed order.
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
+    Tchimage::createInstance(&tecran);
+    TMap::createInstance(&tecran);
+    Tdecoupe::createInstance(&tecran);
     TChoix_Site::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
     Tchoixfichier::createInstance(&tecran);

@@ -7,6 +7,7 @@
 #include "editor/insertioncommands.h"
 #include "platform/editorcontrol.h"
 #include "wizards/framecommands.h"
+#include "wizards/imagecommands.h"
 #include "wizards/linkcommands.h"
 #include "wizards/wizardcommands.h"
 
@@ -23,6 +24,7 @@ const Tedition::CommandTable &Tedition::commands()
         addLinkCommands(t);
         addFrameCommands(t);
         addWizardCommands(t);
+        addImageCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;
