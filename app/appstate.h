@@ -9,6 +9,9 @@ struct AppState {
     // Set at start and each time a project is opened; the first file link made while a
     // project is open starts its file dialog in the project directory and clears it.
     bool projectDirectoryFlag = true;
+    // Set at start (and may be set again when a project is opened): the next static image
+    // made while a project is open starts its chooser in the project directory, and clears it.
+    bool imageChooserAtProject = true;
     int autoTransform = 0; // automatic transformation of typed characters: on when 1
     bool smartIndentation = true;
 

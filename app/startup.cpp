@@ -21,6 +21,7 @@
 #include "wizards/mediadialogs.h"
 #include "wizards/styledialogs.h"
 #include "wizards/tabledialogs.h"
+#include "wizards/imagedialogs.h"
 #include "wizards/tchoixfichier.h"
 #include "wizards/tchoixsite.h"
 #include "wizards/tfichierframe.h"
@@ -81,8 +82,11 @@ int runBrindel(int argc, char **argv)
     Tremplitableau::createInstance(&tecran);
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
+    Tchimage::createInstance(&tecran);
     Toptions::createInstance(&tecran);
     Tprojet::createInstance(&tecran);
+    TMap::createInstance(&tecran);
+    Tdecoupe::createInstance(&tecran);
     Tchson::createInstance(&tecran);
     Tmultimedia::createInstance(&tecran);
     Tchoix_son::createInstance(&tecran);

@@ -10,6 +10,7 @@
 #include "platform/editorcontrol.h"
 #include "wizards/dialogcommands.h"
 #include "wizards/framecommands.h"
+#include "wizards/imagecommands.h"
 #include "wizards/linkcommands.h"
 #include "wizards/wizardcommands.h"
 
@@ -29,6 +30,7 @@ const Tedition::CommandTable &Tedition::commands()
         addHistoryFindCommands(t);
         addDialogCommands(t);
         addPersonalBarCommands(t);
+        addImageCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;

@@ -32,15 +32,6 @@ QString areaLine(const QString &prefix, const QString &href, const char *shape,
 
 } // namespace
 
-QString applyNameCase(const QString &text, int rule)
-{
-    if (rule == 1)
-        return text.toLower();
-    if (rule == 2)
-        return text.toUpper();
-    return text;
-}
-
 QString staticImageTag(const StaticImage &image)
 {
     QString tag = QStringLiteral("<IMG SRC=") + quoted(image.relativePath + image.fileName);

@@ -10,10 +10,6 @@
 // The markup of the picture commands: the static IMG tag and the image map (IMG with USEMAP,
 // MAP, one AREA per region, end of MAP). Pure text; the dialogs gather the answers.
 
-// The file-name case rule applied to paths put into markup: 1 lower case, 2 upper case,
-// anything else leaves the text as it is.
-QString applyNameCase(const QString &text, int rule);
-
 struct StaticImage {
     QString relativePath; // empty or ending with "/"
     QString fileName;

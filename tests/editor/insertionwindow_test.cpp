@@ -144,9 +144,6 @@ TEST_F(InsertionWindow, EveryMenuItemRunsACommandOrIsDisabled)
         EXPECT_TRUE(Tedition::providesCommand(name)) << name.toStdString();
         EXPECT_TRUE(menus.action(name)->isEnabled()) << name.toStdString();
     }
-    // Commands whose features come later stay visibly disabled.
-    for (const char *later : {"Tableau2", "Statiques1", "Applet1"})
-        EXPECT_FALSE(menus.action(QString::fromLatin1(later))->isEnabled()) << later;
 }
 
 TEST_F(InsertionWindow, ContextHelpTakesTheCaptionOfTheHelpItem)

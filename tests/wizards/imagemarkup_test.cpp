@@ -147,12 +147,4 @@ TEST(ImageMarkup, MapLines)
     EXPECT_TRUE(polyCoords(full).endsWith(",99,198"));
 }
 
-TEST(ImageMarkup, NameCaseRules)
-{
-    EXPECT_EQ(applyNameCase("../Img/Logo.GIF", 0), "../Img/Logo.GIF");
-    EXPECT_EQ(applyNameCase("../Img/Logo.GIF", 1), "../img/logo.gif");
-    EXPECT_EQ(applyNameCase("../Img/Logo.GIF", 2), "../IMG/LOGO.GIF");
-    EXPECT_EQ(applyNameCase("Logo.GIF", 7), "Logo.GIF");
-}
-
 } // namespace
