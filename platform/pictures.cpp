@@ -102,9 +102,11 @@ QImage decodeBmp(QByteArrayView bytes, QString *reason)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
+    // Only the bitmap reader: Qt would otherwise hand other formats to their own plugins.
+    reader.setAutoDetectImageFormat(false);
     reader.setAllocationLimit(int(kMaxPictureBytes / (1024 * 1024)));
     const QSize size = reader.size();
-    if (!size.isValid()) {
+    if (!bytes.startsWith("BM") || !size.isValid()) {
         *reason = tr("ce n'est pas une image BMP lisible");
         return {};
     }
@@ -113,7 +115,8 @@ QImage decodeBmp(QByteArrayView bytes, QString *reason)
         return {};
     }
     QImage image;
-    if (!reader.read(&image) || image.isNull()) {
+    if (!reader.read(&image) || image.isNull() ||
+        !pictureSizeAllowed(image.width(), image.height())) {
         *reason = tr("les données BMP sont endommagées");
         return {};
     }

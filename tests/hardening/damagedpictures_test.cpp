@@ -113,4 +113,16 @@ TEST(DamagedPictures, ForeignAndEmptyDataIsRefused)
     }
 }
 
+// A GIF of 16390 × 9 handed to the BMP decoder: no other format's reader takes it instead.
+TEST(DamagedPictures, TheBitmapReaderReadsOnlyBitmaps)
+{
+    const QByteArray wideGif = QByteArray::fromBase64(
+        "R0lGODlhBkAJAPEAAAAGAAkAQAIN/////yH5BAEAAAEALAAAAAAGAAkAQAINRDRmqJexXg==");
+    for (PictureFormat format : {PictureFormat::Gif, PictureFormat::Bmp})
+        EXPECT_FALSE(decodePicture(wideGif, format, QStringLiteral("large.img")).ok());
+    const QList<Sample> files = samples();
+    EXPECT_FALSE(decodePicture(files[0].bytes, PictureFormat::Bmp, "plan.gif").ok());
+    EXPECT_FALSE(decodePicture(files[4].bytes, PictureFormat::Bmp, "palette.png").ok());
+}
+
 } // namespace
