@@ -2,6 +2,8 @@
 
 #include "analyzer/tanalyseur.h"
 #include "app/brindelpicture.h"
+#include "app/generalhandler.h"
+#include "app/recovery.h"
 #include "app/tecran.h"
 #include "app/tlogo.h"
 #include "platform/ioerror.h"
@@ -44,7 +46,7 @@ void openCommandLineFile(Tecran &tecran, const QStringList &arguments)
 
 int runBrindel(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    BrindelApplication app(argc, argv);
     if (!prepareSettings())
         return 1;
 
@@ -66,6 +68,9 @@ int runBrindel(int argc, char **argv)
     Tlien::createInstance(&tecran);
     splash.reset();
     tecran.show();
+    // Unsaved work of a run that did not end normally comes back first, then it is kept.
+    RecoveryKeeper recovery(tecran);
+    recovery.offerFound();
 
     openCommandLineFile(tecran, QApplication::arguments());
     return QApplication::exec();

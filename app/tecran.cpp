@@ -80,7 +80,8 @@ Tecran::Tecran(QWidget *parent) : QMainWindow(parent)
     m_clock = new QTimer(this);
     m_clock->setObjectName(QStringLiteral("Timer1"));
     m_clock->setInterval(5000);
-    connect(m_clock, &QTimer::timeout, this, &Tecran::refreshClock);
+    connect(m_clock, &QTimer::timeout, this,
+            [this] { m_clockHandler.run([this] { refreshClock(); }); });
     m_clock->start();
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &Tecran::showMenusOf);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/generalhandler.h"
 #include "editor/editorhost.h"
 
 #include <QMainWindow>
@@ -86,6 +87,7 @@ private:
     QLabel *m_freeSpace = nullptr;
     QList<QLabel *> m_panels;
     QTimer *m_clock = nullptr;
+    RepeatingHandler m_clockHandler; // a failing tick is shown once, not every 5 seconds
     QList<QMenu *> m_ownMenus;
     QMenu *m_windowMenu = nullptr;
     QMenu *m_linkMenu = nullptr;

@@ -1,6 +1,7 @@
 #include "editor/helppreviewplan.h"
 
 #include "platform/atomicfile.h"
+#include "platform/filelock.h"
 #include "settings/defaultfiles.h"
 #include "settings/settingsstore.h"
 
@@ -37,8 +38,10 @@ void addMissingKeys(const QString &file)
         missing += "[fichier]=\r\n";
     if (lireparametre(kFlagKey, file) == kIndefini)
         missing += "[drapeau]=0\r\n";
-    if (!missing.isEmpty())
-        writeFileAtomically(file, missing + readWholeFile(file), file + QLatin1Char('~'));
+    if (missing.isEmpty())
+        return;
+    const FileLock lock(file);
+    writeFileAtomically(file, missing + readWholeFile(file), file + QLatin1Char('~'));
 }
 
 } // namespace

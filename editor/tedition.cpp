@@ -65,6 +65,7 @@ Tedition::Tedition(EditorHost *host, QWidget *parent) : QWidget(parent), m_host(
     m_memo->installEventFilter(this);
     m_memo->viewport()->installEventFilter(this);
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
+        ++m_edits;
         refreshStatus();
         refreshMenuStates();
         if (QAction *save = command(QStringLiteral("Enregistrer1")))

@@ -75,6 +75,25 @@ public:
     // The window became the active editor window.
     void FormActivate();
 
+    // When the file changed on disk since it was read or saved here and the document holds
+    // no edit, offers to read it again (asked once per change).
+    void checkFileOnDisk();
+    // The file exists and the user may not write it: saving offers another name.
+    bool isReadOnly() const { return m_readOnly; }
+
+    // Counts the changes of the text; equal counts mean nothing changed in between.
+    quint64 editCount() const { return m_edits; }
+    // How the document would be saved now (encoding, line ends).
+    DocumentFormat documentFormat() const;
+    // Puts text kept from an earlier run in place of the document's, modified, under
+    // `caption` when the document has no file.
+    void takeRecoveredText(const LoadedDocument &recovered, const QString &caption);
+
+Q_SIGNALS:
+    // The document was written to its file (or read afresh from it).
+    void documentSaved();
+
+public:
     // Status panels 1 and 4 of the main window, and the edit menu states.
     void refreshStatus();
     void refreshPosition();
@@ -86,6 +105,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -97,6 +117,12 @@ private:
     void applyFontFile();
     void enableCommand(const char *name, bool enabled);
     void markSaved();
+    // Sets the caption: the document's name, with " [lecture seule]" for a read-only file.
+    void setCaption(const QString &name);
+    // Before saving over the file: true when it is unchanged since it was read or saved
+    // here, or when the user chose to replace the other program's changes.
+    bool confirmOverwrite();
+    bool offerSaveAsForReadOnly();
 
 public:
     // Commands of the file, edit and format menus (editor/editorcommands.cpp).
@@ -112,6 +138,10 @@ private:
     QMenu *m_contextMenu = nullptr;
     QString m_fileName;
     DocumentFormat m_format;
+    FileStamp m_stamp; // the file as this window last read or wrote it
+    bool m_readOnly = false;
+    bool m_checkingDisk = false;
+    quint64 m_edits = 0;
     QString m_saveSuffix = QStringLiteral("html");
     int m_saveFilter = 1;
     QString m_positionWords[3]; // texts 601, 602 and 603 of the main-window language file

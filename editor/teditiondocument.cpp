@@ -15,9 +15,13 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QTextLayout>
+#include <QTimer>
 
 namespace
 {
@@ -97,13 +101,19 @@ void Tedition::chooseFont()
 
 void Tedition::openFile(const QString &path)
 {
+    FileStamp stamp;
+    stamp.path = path;
     if (QFileInfo::exists(path)) {
         LoadedDocument document = loadDocument(path);
         m_control->setText(document.text);
+        m_control->setOtherLineEnds(document.format.otherLineEnds);
         m_format = document.format;
+        m_format.otherLineEnds.clear(); // the control keeps them up to date
+        stamp = document.stamp;
     }
     m_fileName = path;
-    setWindowTitle(path);
+    m_stamp = stamp;
+    setCaption(path);
     markSaved();
 }
 
@@ -111,7 +121,37 @@ void Tedition::startUntitled(const QString &caption)
 {
     m_fileName.clear();
     m_format = DocumentFormat();
+    m_stamp = FileStamp();
+    m_readOnly = false;
     setWindowTitle(caption);
+    m_control->setModified(true);
+    if (QAction *save = command(QStringLiteral("Enregistrer1")))
+        save->setEnabled(true);
+    m_host->setSaveButtonEnabled(true);
+}
+
+void Tedition::setCaption(const QString &name)
+{
+    m_readOnly =
+        !m_fileName.isEmpty() && QFileInfo::exists(m_fileName) && !fileWritable(m_fileName);
+    setWindowTitle(m_readOnly ? name + tr(" [lecture seule]") : name);
+}
+
+DocumentFormat Tedition::documentFormat() const
+{
+    DocumentFormat format = m_format;
+    format.otherLineEnds = m_control->otherLineEnds();
+    return format;
+}
+
+void Tedition::takeRecoveredText(const LoadedDocument &recovered, const QString &caption)
+{
+    m_control->setText(recovered.text);
+    m_control->setOtherLineEnds(recovered.format.otherLineEnds);
+    m_format = recovered.format;
+    m_format.otherLineEnds.clear();
+    if (m_fileName.isEmpty())
+        setWindowTitle(caption);
     m_control->setModified(true);
     if (QAction *save = command(QStringLiteral("Enregistrer1")))
         save->setEnabled(true);
@@ -120,6 +160,7 @@ void Tedition::startUntitled(const QString &caption)
 
 void Tedition::markSaved()
 {
+    Q_EMIT documentSaved();
     m_control->setModified(false);
     if (QAction *save = command(QStringLiteral("Enregistrer1")))
         save->setEnabled(false);
@@ -130,10 +171,78 @@ bool Tedition::sauve()
 {
     if (m_fileName.isEmpty())
         return saveAs();
-    if (!guarded(this, [&] { saveDocument(m_fileName, m_control->text(), m_format); }))
+    if (!fileWritable(m_fileName))
+        return offerSaveAsForReadOnly();
+    if (!confirmOverwrite())
+        return false; // the document stays modified, the file as the other program left it
+    const QString text = m_control->text();
+    DocumentFormat format = documentFormat();
+    format.encoding = savingEncoding(m_fileName, text, m_format.encoding);
+    FileStamp written;
+    if (!guarded(this, [&] { written = saveDocument(m_fileName, text, format); }))
         return false; // the document stays modified, the old file untouched
+    m_stamp = written;
     markSaved();
+    if (format.encoding != m_format.encoding) {
+        m_format.encoding = format.encoding;
+        showInformation(this, tr("« %1 » contient des caractères que le codage Windows-1252 ne "
+                                 "peut pas représenter : il a été enregistré en UTF-8, qui les "
+                                 "garde tels quels.")
+                                  .arg(m_fileName));
+    }
     return true;
+}
+
+bool Tedition::offerSaveAsForReadOnly()
+{
+    const QString question = tr("Le document %1 ne peut pas être enregistré : le fichier est en "
+                                "lecture seule (vous n'avez pas le droit de le modifier).\n"
+                                "Voulez-vous l'enregistrer sous un autre nom ?")
+                                 .arg(m_fileName);
+    return askYesNo(this, question) && saveAs();
+}
+
+bool Tedition::confirmOverwrite()
+{
+    if (m_stamp.path != m_fileName || !m_stamp.changedOnDisk())
+        return true;
+    if (!QFileInfo::exists(m_fileName))
+        return true; // removed meanwhile: nothing of the other program's would be lost
+    return askYesNo(this, tr("Le fichier %1 a été modifié par un autre programme (ou dans une "
+                             "autre fenêtre) depuis qu'il a été ouvert ou enregistré ici.\n"
+                             "Voulez-vous le remplacer par ce document ? Les modifications "
+                             "faites ailleurs seront perdues.")
+                              .arg(m_fileName));
+}
+
+void Tedition::checkFileOnDisk()
+{
+    if (m_checkingDisk || m_control->isModified() || m_stamp.path != m_fileName ||
+        !QFileInfo::exists(m_fileName) || !m_stamp.changedOnDisk())
+        return;
+    m_checkingDisk = true;
+    const bool reload = askYesNo(this, tr("Le fichier %1 a été modifié par un autre programme.\n"
+                                          "Voulez-vous le recharger ?")
+                                           .arg(m_fileName));
+    if (reload) {
+        const int caret = m_control->selStart();
+        if (guarded(this, [&] { openFile(m_fileName); }))
+            m_control->setSelection(caret, 0);
+    } else {
+        m_stamp = FileStamp::read(m_fileName); // asked once for this change
+    }
+    m_checkingDisk = false;
+}
+
+void Tedition::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Coming back to the program from another one: check the active document's file.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+        if (frame && frame->mdiArea() && frame->mdiArea()->activeSubWindow() == frame)
+            QTimer::singleShot(0, this, &Tedition::checkFileOnDisk);
+    }
 }
 
 bool Tedition::saveAs()
@@ -158,7 +267,7 @@ bool Tedition::saveAs()
         m_fileName = previous;
         return false;
     }
-    setWindowTitle(QFileInfo(chosen).fileName());
+    setCaption(QFileInfo(chosen).fileName());
     return true;
 }
 
@@ -172,18 +281,31 @@ void Tedition::print()
         showError(this, tr("Impossible d'imprimer : l'imprimante n'a pas pu être ouverte."));
         return;
     }
-    painter.setFont(QFont(m_memo->font(), &printer));
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    int y = metrics.ascent();
-    // Each line of the document is one printed line; a page break when the page is full.
+    const QFont font(m_memo->font(), &printer);
+    painter.setFont(font);
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QFontMetrics metrics(font, &printer);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    qreal y = 0;
+    // Each line of the document starts a printed line; a line wider than the page goes on
+    // over the following printed lines. A page break when the page is full.
     for (int i = 0, count = m_control->lineCount(); i < count; ++i) {
-        if (y + metrics.descent() > pageHeight) {
-            printer.newPage();
-            y = metrics.ascent();
+        QTextLayout layout(m_control->line(i), font, &printer);
+        layout.setTextOption(wrapping);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(page.width());
+        layout.endLayout();
+        for (int l = 0; l < layout.lineCount(); ++l) {
+            const QTextLine line = layout.lineAt(l);
+            if (y > 0 && y + metrics.lineSpacing() > page.height()) {
+                printer.newPage();
+                y = 0;
+            }
+            line.draw(&painter, QPointF(0, y - line.y()));
+            y += metrics.lineSpacing();
         }
-        painter.drawText(0, y, m_control->line(i));
-        y += metrics.lineSpacing();
     }
     painter.end();
 }

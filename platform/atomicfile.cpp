@@ -30,8 +30,8 @@ void writeFileAtomically(const QString &path, const QByteArray &content, const Q
 {
     QFile temp(tempPath);
     if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        throw IoError(
-            tr("Impossible d'écrire le fichier %1 : %2").arg(tempPath, temp.errorString()));
+        // The user knows the file, not its temporary companion: name the file.
+        throw IoError(tr("Impossible d'écrire le fichier %1 : %2").arg(path, temp.errorString()));
     }
     const bool written =
         temp.write(content) == content.size() && temp.flush() && ::fsync(temp.handle()) == 0;

@@ -15,6 +15,7 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -26,7 +27,8 @@ QString tr(const char *text)
 
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-// Counts the line breaks of each style met while a text is decoded.
+// Counts the line breaks of each style met while a text is decoded, and remembers the style
+// of each, so that every line is written back with its own.
 class LineEndTally
 {
 public:
@@ -35,6 +37,20 @@ public:
         const auto i = std::size_t(end);
         if (m_count[i]++ == 0)
             m_first[i] = at;
+        m_ends.push_back(end);
+    }
+
+    // The lines whose break is not `usual`.
+    OtherLineEnds others(LineEnd usual) const
+    {
+        OtherLineEnds list;
+        if (m_count[std::size_t(usual)] == qsizetype(m_ends.size()))
+            return list;
+        for (std::size_t line = 0; line < m_ends.size(); ++line) {
+            if (m_ends[line] != usual)
+                list.emplace_back(int(line), m_ends[line]);
+        }
+        return list;
     }
 
     // The style of most line breaks; on a tie, the one met first; CR LF when there is none.
@@ -54,6 +70,7 @@ public:
 private:
     std::array<qsizetype, 3> m_count{};
     std::array<qsizetype, 3> m_first{-1, -1, -1};
+    std::vector<LineEnd> m_ends;
 };
 
 // Asks the kernel to back a large buffer that is about to be filled with huge pages. Its
@@ -211,17 +228,17 @@ void appendUtf8(QByteArray &out, char32_t cp)
     }
 }
 
-QByteArray lineEndBytes(LineEnd end)
+QByteArrayView lineEndBytes(LineEnd end)
 {
     switch (end) {
     case LineEnd::Lf:
-        return QByteArrayLiteral("\n");
+        return "\n";
     case LineEnd::Cr:
-        return QByteArrayLiteral("\r");
+        return "\r";
     case LineEnd::CrLf:
         break;
     }
-    return QByteArrayLiteral("\r\n");
+    return "\r\n";
 }
 
 // The file a save really replaces: the target of a symbolic link, so the link survives.
@@ -282,13 +299,25 @@ LoadedDocument decodeDocument(QByteArrayView bytes)
         decodeLines(bytes, document.text, ends, decodeWindows1252Character);
     }
     document.format.lineEnd = ends.dominant();
+    document.format.otherLineEnds = ends.others(document.format.lineEnd);
     return document;
 }
 
 QByteArray encodeDocument(QStringView text, const DocumentFormat &format)
 {
     const bool utf8 = format.encoding == Encoding::Utf8;
-    const QByteArray lineEnd = lineEndBytes(format.lineEnd);
+    const QByteArrayView usualEnd = lineEndBytes(format.lineEnd);
+    // The break of each line: the usual one, or the one listed for that line.
+    int line = 0;
+    auto other = format.otherLineEnds.cbegin();
+    const auto otherEnd = format.otherLineEnds.cend();
+    const auto breakOfLine = [&]() -> QByteArrayView {
+        while (other != otherEnd && other->first < line)
+            ++other;
+        const bool own = other != otherEnd && other->first == line;
+        ++line;
+        return own ? lineEndBytes(other->second) : usualEnd;
+    };
     QByteArray out;
     out.reserve(text.size() + text.size() / 8 + 16);
     if (utf8 && format.bom)
@@ -297,7 +326,7 @@ QByteArray encodeDocument(QStringView text, const DocumentFormat &format)
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t unit = text[i].unicode();
         if (unit == u'\r' || unit == u'\n') {
-            out += lineEnd;
+            out.append(breakOfLine());
             if (unit == u'\r' && i + 1 < size && text[i + 1] == QLatin1Char('\n'))
                 ++i;
             continue;
@@ -327,6 +356,30 @@ QByteArray encodeDocument(QStringView text, const DocumentFormat &format)
     return out;
 }
 
+bool keepsNumericReferences(const QString &path)
+{
+    static const QStringList kPages{QStringLiteral("htm"), QStringLiteral("html"),
+                                    QStringLiteral("shtml"), QStringLiteral("xhtml")};
+    return kPages.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+}
+
+Encoding savingEncoding(const QString &path, QStringView text, Encoding current)
+{
+    if (current == Encoding::Utf8 || keepsNumericReferences(path) || cp1252::canEncodeAll(text))
+        return current;
+    return Encoding::Utf8;
+}
+
+bool fileWritable(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {
+    };
+    if (::stat(name.constData(), &info) != 0)
+        return true;
+    return ::access(name.constData(), W_OK) == 0;
+}
+
 QString temporarySavePath(const QString &path)
 {
     const QFileInfo info(path);
@@ -352,15 +405,22 @@ LoadedDocument loadDocument(const QString &path)
                          "il ne peut pas être ouvert dans l'éditeur.")
                           .arg(path));
     }
-    return decodeDocument(bytes);
+    LoadedDocument document = decodeDocument(bytes);
+    document.stamp = FileStamp::of(path, bytes);
+    return document;
 }
 
-void saveDocument(const QString &path, QStringView text, const DocumentFormat &format)
+FileStamp saveDocument(const QString &path, QStringView text, const DocumentFormat &format)
 {
     const QString target = saveTarget(path);
     if (QFileInfo(target).isDir()) {
         throw IoError(
             tr("%1 est un répertoire : le document ne peut pas y être enregistré.").arg(path));
+    }
+    if (!fileWritable(target)) {
+        throw IoError(tr("Le document %1 n'a pas été enregistré : le fichier est en lecture "
+                         "seule (vous n'avez pas le droit de le modifier).")
+                          .arg(path));
     }
     const QByteArray bytes = encodeDocument(text, format);
     const QString temp = temporarySavePath(target);
@@ -368,6 +428,11 @@ void saveDocument(const QString &path, QStringView text, const DocumentFormat &f
     try {
         writeFileAtomically(target, bytes, temp);
     } catch (const IoError &error) {
+        // The temporary file is ours (made just above or by the failed write): never leave it.
+        const QFileInfo left(temp);
+        if (left.exists() && !left.isSymLink())
+            QFile::remove(temp);
         throw IoError(tr("Le document %1 n'a pas été enregistré.\n%2").arg(path, error.message()));
     }
+    return FileStamp::of(path, bytes);
 }

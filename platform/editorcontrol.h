@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/lineend.h"
+
 #include <QChar>
 #include <QString>
 
@@ -89,6 +91,16 @@ public:
 
     // Installs the hook for typed characters (an empty function removes it).
     virtual void setKeyHook(KeyHook hook) = 0;
+
+    // The lines whose break is not the document's usual style, so that a document saved
+    // without an edit comes back byte for byte: a loader sets them after setText(), which
+    // forgets them; saving reads them back. A line keeps its break through edits elsewhere.
+    // When a change joins or splits lines, the first line of the result keeps the break of
+    // the first line it touched, and every break the change makes is a usual one; lines
+    // added by insertLine() end in the usual style. The last line has no break, so an
+    // entry for it is not returned.
+    virtual void setOtherLineEnds(const OtherLineEnds &ends) = 0;
+    virtual OtherLineEnds otherLineEnds() const = 0;
 };
 
 // Groups every change made during its lifetime into one undo step.

@@ -52,7 +52,7 @@ void MemoryEditorControl::recordUndoStep()
         return;
     if (m_cleanDepth > int(m_undo.size()))
         m_cleanDepth = -1;
-    m_undo.push_back({m_lines, m_start, m_length});
+    m_undo.push_back({m_lines, m_ends, m_start, m_length});
     if (m_blockDepth > 0)
         m_blockRecorded = true;
 }
@@ -82,9 +82,15 @@ void MemoryEditorControl::replaceSelection(const QString &text)
     const int inserted = controlLength(pieces);
     pieces.first().prepend(m_lines[from.line].left(from.column));
     pieces.last().append(m_lines[to.line].mid(to.column));
+    // The first line keeps its break, as the text widget's first block keeps its own; the
+    // breaks made here take the usual style.
+    const int firstEnd = m_ends[from.line];
     m_lines.remove(from.line, to.line - from.line + 1);
-    for (int i = 0; i < pieces.size(); ++i)
+    m_ends.remove(from.line, to.line - from.line + 1);
+    for (int i = 0; i < pieces.size(); ++i) {
         m_lines.insert(from.line + i, pieces[i]);
+        m_ends.insert(from.line + i, i == 0 ? firstEnd : kUsualEnd);
+    }
     m_start += inserted;
     m_length = 0;
 }
@@ -125,8 +131,10 @@ void MemoryEditorControl::insertLine(int index, const QString &text)
     const int point = index < m_lines.size() ? lineIndex(index) : textLength();
     const int inserted = controlLength(pieces) + 2;
     recordUndoStep();
-    for (int i = 0; i < pieces.size(); ++i)
+    for (int i = 0; i < pieces.size(); ++i) {
         m_lines.insert(index + i, pieces[i]);
+        m_ends.insert(index + i, kUsualEnd);
+    }
     const int end = m_start + m_length;
     if (m_start >= point)
         m_start += inserted;
@@ -141,6 +149,7 @@ QString MemoryEditorControl::text() const
 void MemoryEditorControl::setText(const QString &text)
 {
     m_lines = linebreaks::toLf(text).split(QLatin1Char('\n'));
+    m_ends = QList<int>(m_lines.size(), kUsualEnd);
     m_start = 0;
     m_length = 0;
     m_undo.clear();
@@ -168,6 +177,7 @@ void MemoryEditorControl::undo()
         return;
     Snapshot &last = m_undo.back();
     m_lines = std::move(last.lines);
+    m_ends = std::move(last.ends);
     m_start = last.start;
     m_length = last.length;
     m_undo.pop_back();
@@ -203,6 +213,25 @@ void MemoryEditorControl::paste()
 {
     if (!m_clipboard.isEmpty())
         replaceSelection(m_clipboard);
+}
+
+void MemoryEditorControl::setOtherLineEnds(const OtherLineEnds &ends)
+{
+    m_ends.fill(kUsualEnd);
+    for (const auto &[line, end] : ends) {
+        if (line >= 0 && line < m_ends.size())
+            m_ends[line] = int(end);
+    }
+}
+
+OtherLineEnds MemoryEditorControl::otherLineEnds() const
+{
+    OtherLineEnds list;
+    for (int line = 0; line + 1 < m_ends.size(); ++line) {
+        if (m_ends[line] != kUsualEnd)
+            list.emplace_back(line, LineEnd(m_ends[line]));
+    }
+    return list;
 }
 
 void MemoryEditorControl::typeCharacter(QChar ch)

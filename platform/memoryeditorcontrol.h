@@ -50,6 +50,9 @@ public:
 
     void setKeyHook(KeyHook hook) override { m_keyHook = std::move(hook); }
 
+    void setOtherLineEnds(const OtherLineEnds &ends) override;
+    OtherLineEnds otherLineEnds() const override;
+
     // Types one character as the keyboard would: the key hook sees it first and may cancel
     // it; otherwise it replaces the selection.
     void typeCharacter(QChar ch);
@@ -65,6 +68,7 @@ private:
     };
     struct Snapshot {
         QStringList lines;
+        QList<int> ends;
         int start;
         int length;
     };
@@ -74,6 +78,9 @@ private:
     void recordUndoStep();
 
     QStringList m_lines{QString()};
+    // The break of each line as a LineEnd value, or kUsualEnd; one entry per line.
+    static constexpr int kUsualEnd = -1;
+    QList<int> m_ends{kUsualEnd};
     int m_start = 0;
     int m_length = 0;
     std::vector<Snapshot> m_undo;

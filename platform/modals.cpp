@@ -146,3 +146,9 @@ QMessageBox::StandardButton askYesNoCancel(QWidget *parent, const QString &text)
     return modals().message(parent, Modals::MessageKind::Question, applicationTitle(), text,
                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
+
+bool askYesNo(QWidget *parent, const QString &text)
+{
+    return modals().message(parent, Modals::MessageKind::Question, applicationTitle(), text,
+                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}

@@ -82,3 +82,5 @@ void showInformation(QWidget *parent, const QString &text);
 void showWarning(QWidget *parent, const QString &text);
 void showError(QWidget *parent, const QString &text);
 QMessageBox::StandardButton askYesNoCancel(QWidget *parent, const QString &text);
+// True when the user answers Yes.
+bool askYesNo(QWidget *parent, const QString &text);

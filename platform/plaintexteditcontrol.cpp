@@ -11,14 +11,36 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <optional>
 
 namespace
 {
 
-QString withCrLfBreaks(QString text)
+// The character that stands in the document for one it would take for a paragraph break,
+// and the format property that holds the original.
+constexpr char16_t kStandIn = 0xFFFD;
+constexpr int kHeldCharacter = QTextFormat::UserProperty + 9;
+
+bool breaksParagraph(QChar ch)
 {
-    return text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    return ch == QChar::ParagraphSeparator || ch == QChar(0xFDD0) || ch == QChar(0xFDD1);
 }
+
+// The break of a line that does not end in the usual style.
+class LineEndData : public QTextBlockUserData
+{
+public:
+    explicit LineEndData(LineEnd end) : end(end) {}
+    const LineEnd end;
+};
+
+std::optional<LineEnd> ownLineEnd(const QTextBlock &block)
+{
+    if (const auto *data = dynamic_cast<const LineEndData *>(block.userData()))
+        return data->end;
+    return std::nullopt;
+}
+
 
 // Groups the document changes of one control operation, so that Qt does not merge them
 // with the neighbouring typing into a single undo step.
@@ -96,7 +118,8 @@ void PlainTextEditControl::setSelection(int start, int length)
 
 QString PlainTextEditControl::selectedText() const
 {
-    return withCrLfBreaks(m_edit->textCursor().selectedText());
+    const QTextCursor cursor = m_edit->textCursor();
+    return exportText(cursor.selectedText(), cursor.selectionStart(), u"\r\n");
 }
 
 void PlainTextEditControl::replaceSelection(const QString &text)
@@ -106,7 +129,7 @@ void PlainTextEditControl::replaceSelection(const QString &text)
         return;
     {
         OneStep step(cursor);
-        cursor.insertText(linebreaks::toLf(text));
+        insertHeld(cursor, linebreaks::toLf(text));
     }
     m_edit->setTextCursor(cursor);
 }
@@ -156,7 +179,7 @@ int PlainTextEditControl::lineIndex(int line) const
 QString PlainTextEditControl::line(int index) const
 {
     const QTextBlock block = document().findBlockByNumber(index);
-    return block.isValid() ? block.text() : QString();
+    return block.isValid() ? exportText(block.text(), block.position(), u"\r\n") : QString();
 }
 
 void PlainTextEditControl::insertLine(int index, const QString &text)
@@ -165,24 +188,126 @@ void PlainTextEditControl::insertLine(int index, const QString &text)
     QTextCursor cursor(&document());
     OneStep step(cursor);
     if (index < lineCount()) {
-        cursor.setPosition(document().findBlockByNumber(index).position());
-        cursor.insertText(linebreaks::toLf(text) + QLatin1Char('\n'));
+        const QTextBlock before = document().findBlockByNumber(index);
+        const std::optional<LineEnd> ownEnd = ownLineEnd(before);
+        cursor.setPosition(before.position());
+        const QString lines = linebreaks::toLf(text);
+        insertHeld(cursor, lines + QLatin1Char('\n'));
+        // The document leaves the line's data on the first part of the split block: give it
+        // back to the line, below the inserted ones, which end in the usual style.
+        if (ownEnd) {
+            document().findBlockByNumber(index).setUserData(nullptr);
+            const int inserted = int(lines.count(QLatin1Char('\n'))) + 1;
+            document().findBlockByNumber(index + inserted).setUserData(new LineEndData(*ownEnd));
+        }
     } else {
         cursor.movePosition(QTextCursor::End);
-        cursor.insertText(QLatin1Char('\n') + linebreaks::toLf(text));
+        insertHeld(cursor, QLatin1Char('\n') + linebreaks::toLf(text));
     }
 }
 
 QString PlainTextEditControl::text() const
 {
-    return withCrLfBreaks(document().toRawText());
+    return exportText(document().toRawText(), 0, u"\r\n");
 }
 
 void PlainTextEditControl::setText(const QString &text)
 {
-    m_edit->setPlainText(linebreaks::toLf(text));
+    QString lines = linebreaks::toLf(text);
+    const bool holds = std::any_of(lines.cbegin(), lines.cend(), breaksParagraph);
+    m_holdsCharacters = false;
+    m_holdsLineEnds = false;
+    if (holds) {
+        m_edit->setPlainText(QString());
+        QTextCursor cursor(&document());
+        insertHeld(cursor, std::move(lines));
+        document().clearUndoRedoStacks();
+    } else {
+        m_edit->setPlainText(lines);
+    }
     m_edit->setTextCursor(QTextCursor(&document()));
     document().setModified(true);
+}
+
+void PlainTextEditControl::insertHeld(QTextCursor &cursor, QString text)
+{
+    qsizetype next = std::find_if(text.cbegin(), text.cend(), breaksParagraph) - text.cbegin();
+    if (next == text.size() && !m_holdsCharacters) {
+        cursor.insertText(text);
+        return;
+    }
+    // Text typed next to a held character would take its format: insert without it.
+    m_holdsCharacters = true;
+    QTextCharFormat plain = cursor.charFormat();
+    plain.clearProperty(kHeldCharacter);
+    qsizetype from = 0;
+    while (next < text.size()) {
+        if (next > from)
+            cursor.insertText(text.mid(from, next - from), plain);
+        QTextCharFormat held = plain;
+        held.setProperty(kHeldCharacter, int(text.at(next).unicode()));
+        cursor.insertText(QString(QChar(kStandIn)), held);
+        from = next + 1;
+        next = std::find_if(text.cbegin() + from, text.cend(), breaksParagraph) - text.cbegin();
+    }
+    if (from < text.size())
+        cursor.insertText(text.mid(from), plain);
+}
+
+QString PlainTextEditControl::exportText(QString raw, int documentPos, QStringView lineBreak) const
+{
+    if (!m_holdsCharacters)
+        return raw.replace(QChar::ParagraphSeparator, lineBreak.toString());
+    // Block separators become line breaks and held characters their originals, in one pass:
+    // a restored U+2029 must not be taken for a separator.
+    QString text;
+    text.reserve(raw.size() + raw.size() / 16);
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar ch = raw.at(i);
+        if (ch == QChar::ParagraphSeparator) {
+            text += lineBreak;
+            continue;
+        }
+        if (ch == QChar(kStandIn)) {
+            QTextCursor after(&document());
+            after.setPosition(documentPos + int(i) + 1);
+            const QVariant held = after.charFormat().property(kHeldCharacter);
+            if (held.isValid()) {
+                text += QChar(char16_t(held.toInt()));
+                continue;
+            }
+        }
+        text += ch;
+    }
+    return text;
+}
+
+void PlainTextEditControl::setOtherLineEnds(const OtherLineEnds &ends)
+{
+    if (m_holdsLineEnds) {
+        for (QTextBlock block = document().begin(); block.isValid(); block = block.next())
+            block.setUserData(nullptr);
+    }
+    m_holdsLineEnds = !ends.empty();
+    for (const auto &[line, end] : ends) {
+        QTextBlock block = document().findBlockByNumber(line);
+        if (block.isValid())
+            block.setUserData(new LineEndData(end));
+    }
+}
+
+OtherLineEnds PlainTextEditControl::otherLineEnds() const
+{
+    OtherLineEnds list;
+    if (!m_holdsLineEnds)
+        return list;
+    int line = 0;
+    for (QTextBlock block = document().begin(); block.isValid() && block.next().isValid();
+         block = block.next(), ++line) {
+        if (const std::optional<LineEnd> end = ownLineEnd(block))
+            list.emplace_back(line, *end);
+    }
+    return list;
 }
 
 int PlainTextEditControl::textLength() const
@@ -243,10 +368,10 @@ void PlainTextEditControl::cut()
 
 void PlainTextEditControl::copy()
 {
-    QString selected = m_edit->textCursor().selectedText();
+    const QTextCursor cursor = m_edit->textCursor();
+    const QString selected = exportText(cursor.selectedText(), cursor.selectionStart(), u"\n");
     if (!selected.isEmpty())
-        QGuiApplication::clipboard()->setText(
-            selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
+        QGuiApplication::clipboard()->setText(selected);
 }
 
 void PlainTextEditControl::paste()

@@ -18,6 +18,13 @@ class QTextDocument;
 //
 // The adapter does not own the widget. It installs itself as the widget's event filter to
 // run the key hook.
+//
+// What the widget's document cannot hold as it stands is kept beside the text:
+// - the break of a line that does not end in the document's usual style, as user data of
+//   its block (blocks of usual lines carry nothing, so a uniform document costs nothing);
+// - the characters the document takes for paragraph breaks (U+2029, U+FDD0, U+FDD1): each
+//   stands in the document as U+FFFD carrying the original character in its format, and
+//   every text the control hands out gives the original back.
 class PlainTextEditControl : public QObject, public EditorControl
 {
 public:
@@ -59,6 +66,9 @@ public:
 
     void setKeyHook(KeyHook hook) override { m_keyHook = std::move(hook); }
 
+    void setOtherLineEnds(const OtherLineEnds &ends) override;
+    OtherLineEnds otherLineEnds() const override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -69,9 +79,17 @@ private:
     int toDocument(qint64 controlPos) const;
     int lineStart(int line) const;
     bool typedCharacterCancelled(const QString &typed);
+    // Inserts `text` (line breaks as "\n") at the cursor, standing in for the characters
+    // the document would take for paragraph breaks.
+    void insertHeld(QTextCursor &cursor, QString text);
+    // `raw`, read from the document at `documentPos`, with its block separators written as
+    // `lineBreak` and the held characters given back.
+    QString exportText(QString raw, int documentPos, QStringView lineBreak) const;
 
     QPointer<QPlainTextEdit> m_edit;
     KeyHook m_keyHook;
     QTextCursor m_blockCursor;
     int m_blockDepth = 0;
+    bool m_holdsCharacters = false; // some character stands in the document for another
+    bool m_holdsLineEnds = false;   // some block carries its own line end
 };

@@ -8,6 +8,7 @@ packages=(
   libpng-dev zlib1g-dev libjpeg62-turbo-dev libgif-dev
   libgtest-dev googletest
   xvfb xauth fonts-dejavu-core
+  poppler-utils
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "platform/atomicfile.h"
 #include "platform/cp1252.h"
+#include "platform/filelock.h"
 
 #include <QFile>
 
@@ -146,6 +147,9 @@ QString textedialogue(int number, const QString &file)
 void ecrireparametre(const QString &value, const QString &key, const QString &file)
 {
     const QByteArray prefix = keyPrefix(key);
+    // Another process (a second editor, the page viewer) may rewrite the same file: the lock
+    // keeps its read-modify-write and ours apart, so neither loses the other's line.
+    const FileLock lock(file);
     const QByteArray bytes = readWholeFile(file);
     const QByteArray stored = storedValue(value);
 

@@ -109,6 +109,38 @@ TEST_F(EditorWindow, EveryByteSurvivesOpenAndSave)
     EXPECT_FALSE(host.saveButton);
 }
 
+TEST_F(EditorWindow, UneditedDocumentsComeBackByteForByte)
+{
+    QByteArray everyByte; // bytes 1 to 255 where they fall: LF at 10, a lone CR at 13
+    for (int b = 1; b < 256; ++b)
+        everyByte.append(char(b));
+    const QByteArray cases[] = {
+        "a\r\nb\r\nc\nd",
+        "a\rb\rc\r\nd\n",
+        everyByte + "\r\nfin\r\n",
+        // UTF-8 with U+2029, U+FDD0, U+FDD1 and U+2028 between the letters.
+        "\xC3\xA9\xE2\x80\xA9x\r\n\xEF\xB7\x90y\n\xEF\xB7\x91z\xE2\x80\xA8\r\n",
+    };
+    for (const QByteArray &bytes : cases) {
+        dir.writeBytes("page.htm", bytes);
+        auto editor = open("page.htm");
+        ASSERT_TRUE(editor->sauve());
+        EXPECT_EQ(dir.readBytes("page.htm"), bytes) << bytes.toStdString();
+    }
+}
+
+TEST_F(EditorWindow, ATypedLineBreakTakesTheUsualEndAndOtherLinesKeepTheirs)
+{
+    dir.writeBytes("page.htm", "a\r\nb\r\nc\nd");
+    auto editor = open("page.htm");
+    editor->control().setSelection(1, 0); // end of "a"
+    QTest::keyClick(editor->memo1(), Qt::Key_Return);
+    editor->control().setSelection(editor->control().lineIndex(3) + 1, 0); // end of "c"
+    QTest::keyClick(editor->memo1(), Qt::Key_X);
+    ASSERT_TRUE(editor->sauve());
+    EXPECT_EQ(dir.readBytes("page.htm"), QByteArray("a\r\n\r\nb\r\ncx\nd"));
+}
+
 TEST_F(EditorWindow, FailedSaveKeepsTheDocumentModifiedAndSaysWhy)
 {
     // Saving into a directory that no longer exists fails for every user, root included.

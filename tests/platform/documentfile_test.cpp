@@ -73,7 +73,7 @@ TEST_F(DocumentFile, EveryByteValueOfAWindows1252DocumentComesBackUnchanged)
     const QByteArray withNul = QByteArray(kBinarySniffSize, 'x') + "\r\n" + everyByteBut({10, 13});
     for (const QByteArray &bytes : {noNul, withNul}) {
         const LoadedDocument loaded = decodeDocument(bytes);
-        EXPECT_EQ(loaded.format, (DocumentFormat{Encoding::Windows1252, LineEnd::CrLf, false}));
+        EXPECT_EQ(loaded.format, (DocumentFormat{Encoding::Windows1252, LineEnd::CrLf, false, {}}));
         EXPECT_EQ(roundTrip(bytes), bytes);
     }
     EXPECT_EQ(decodeDocument(noNul).text.at(noNul.indexOf('\x80')), QChar(0x20AC));
@@ -132,39 +132,55 @@ TEST_F(DocumentFile, Utf8ByteOrderMarkIsKeptOrLeftOut)
     EXPECT_EQ(roundTrip(withoutBom), withoutBom);
 }
 
-TEST_F(DocumentFile, KeepsItsLineEnds)
+TEST_F(DocumentFile, KeepsEachLinesOwnEnd)
 {
+    using Others = OtherLineEnds;
     const struct {
         QByteArray bytes;
         LineEnd lineEnd;
-        QByteArray saved;
+        Others others;
     } cases[] = {
-        {"a\r\nb\r\n", LineEnd::CrLf, "a\r\nb\r\n"},
-        {"a\nb\n", LineEnd::Lf, "a\nb\n"},
-        {"a\rb\r", LineEnd::Cr, "a\rb\r"},
-        {"no break", LineEnd::CrLf, "no break"},
-        {"a\nb\nc\r\nd", LineEnd::Lf, "a\nb\nc\nd"},       // most breaks are LF
-        {"a\rb\r\nc\nd\re", LineEnd::Cr, "a\rb\rc\rd\re"}, // most breaks are CR
-        {"a\nb\r\nc", LineEnd::Lf, "a\nb\nc"},             // a tie: the first one wins
-        {"a\r\nb\nc", LineEnd::CrLf, "a\r\nb\r\nc"},
-        {"\n\n\r\n", LineEnd::Lf, "\n\n\n"},
-        {"x\n\xE9\r\n\r\n", LineEnd::CrLf, "x\r\n\xE9\r\n\r\n"}, // not UTF-8: counted once
-        {"first line, long\rsecond line, long\r\n12345678\n", LineEnd::Cr,
-         "first line, long\rsecond line, long\r12345678\r"},
+        {"a\r\nb\r\n", LineEnd::CrLf, {}},
+        {"a\nb\n", LineEnd::Lf, {}},
+        {"a\rb\r", LineEnd::Cr, {}},
+        {"no break", LineEnd::CrLf, {}},
+        {"a\nb\nc\r\nd", LineEnd::Lf, {{2, LineEnd::CrLf}}}, // most breaks are LF
+        {"a\rb\r\nc\nd\re", LineEnd::Cr, {{1, LineEnd::CrLf}, {2, LineEnd::Lf}}},
+        {"a\nb\r\nc", LineEnd::Lf, {{1, LineEnd::CrLf}}}, // a tie: the first one wins
+        {"a\r\nb\r\nc\nd", LineEnd::CrLf, {{2, LineEnd::Lf}}},
+        {"\n\n\r\n", LineEnd::Lf, {{2, LineEnd::CrLf}}},
+        {"x\n\xE9\r\n\r\n", LineEnd::CrLf, {{0, LineEnd::Lf}}}, // not UTF-8: counted once
+        {"1\r2\n\xC3\xA9\r\n\r\r\n", // a tie between CR and CR LF: CR came first
+         LineEnd::Cr,
+         {{1, LineEnd::Lf}, {2, LineEnd::CrLf}, {4, LineEnd::CrLf}}},
+        {"first line, long\rsecond line, long\r\n12345678\n",
+         LineEnd::Cr,
+         {{1, LineEnd::CrLf}, {2, LineEnd::Lf}}},
     };
     for (const auto &k : cases) {
         const LoadedDocument loaded = decodeDocument(k.bytes);
         EXPECT_EQ(loaded.format.lineEnd, k.lineEnd) << k.bytes.toStdString();
+        EXPECT_EQ(loaded.format.otherLineEnds, k.others) << k.bytes.toStdString();
         EXPECT_FALSE(loaded.text.contains('\r')) << k.bytes.toStdString();
-        EXPECT_EQ(roundTrip(k.bytes), k.saved) << k.bytes.toStdString();
+        EXPECT_EQ(roundTrip(k.bytes), k.bytes) << "unedited, byte for byte";
     }
+}
+
+TEST_F(DocumentFile, NewBreaksTakeTheUsualEndAndListedLinesKeepTheirs)
+{
+    // "a\r\nb\r\nc\nd" with a line typed after "a": line 2 became line 3.
+    DocumentFormat format{Encoding::Windows1252, LineEnd::CrLf, false, {{3, LineEnd::Lf}}};
+    EXPECT_EQ(encodeDocument(u"a\nnew\nb\nc\nd", format), QByteArray("a\r\nnew\r\nb\r\nc\nd"));
+    format.otherLineEnds = {{0, LineEnd::Cr}, {7, LineEnd::Lf}}; // beyond the last break: unused
+    EXPECT_EQ(encodeDocument(u"a\r\nb\nc", format), QByteArray("a\rb\r\nc"));
 }
 
 TEST_F(DocumentFile, NewDocumentsUseCrLfAndAcceptAnyBreakInTheText)
 {
     const DocumentFormat fresh;
     EXPECT_EQ(encodeDocument(u"a\nb\r\nc\rd", fresh), QByteArray("a\r\nb\r\nc\r\nd"));
-    EXPECT_EQ(encodeDocument(u"a\r\nb", {Encoding::Utf8, LineEnd::Lf, false}), QByteArray("a\nb"));
+    EXPECT_EQ(encodeDocument(u"a\r\nb", {Encoding::Utf8, LineEnd::Lf, false, {}}),
+              QByteArray("a\nb"));
 }
 
 TEST_F(DocumentFile, CharactersWithoutAByteBecomeNumericReferences)
@@ -173,7 +189,7 @@ TEST_F(DocumentFile, CharactersWithoutAByteBecomeNumericReferences)
                          " " + QChar(0xDC00) + " \u2028";
     EXPECT_EQ(encodeDocument(text, {}),
               QByteArray("&#937; \x80 \xFC \x9C &#128512; &#56320; &#8232;"));
-    EXPECT_EQ(encodeDocument(text, {Encoding::Utf8, LineEnd::CrLf, false}),
+    EXPECT_EQ(encodeDocument(text, {Encoding::Utf8, LineEnd::CrLf, false, {}}),
               QByteArray("\xCE\xA9 \xE2\x82\xAC \xC3\xBC \xC5\x93 \xF0\x9F\x98\x80 &#56320; "
                          "\xE2\x80\xA8"))
         << "UTF-8 holds everything but half a surrogate pair";
@@ -220,7 +236,7 @@ TEST_F(DocumentFile, SaveKeepsPermissionsAndSymbolicLinks)
 {
     const QString script = write("#!/bin/sh\n", "run.cgi");
     ::chmod(QFile::encodeName(script).constData(), 0750);
-    saveDocument(script, u"#!/bin/sh\necho\n", {Encoding::Windows1252, LineEnd::Lf, false});
+    saveDocument(script, u"#!/bin/sh\necho\n", {Encoding::Windows1252, LineEnd::Lf, false, {}});
     struct stat info {
     };
     ASSERT_EQ(::stat(QFile::encodeName(script).constData(), &info), 0);

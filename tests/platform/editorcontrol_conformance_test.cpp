@@ -423,3 +423,69 @@ TYPED_TEST(EditorControlConformance, FindGoesForwardIgnoringCaseAndCountsBreaksT
 }
 
 } // namespace
+
+namespace
+{
+
+TYPED_TEST(EditorControlConformance, LinesKeepTheirOwnEndsThroughEditsElsewhere)
+{
+    EditorControl &c = this->control;
+    this->load("zero\r\none\r\ntwo\r\nthree\r\nfour");
+    const OtherLineEnds loaded{{1, LineEnd::Lf}, {2, LineEnd::Cr}};
+    c.setOtherLineEnds(loaded);
+    EXPECT_EQ(c.otherLineEnds(), loaded);
+    EXPECT_EQ(c.text(), "zero\r\none\r\ntwo\r\nthree\r\nfour") << "the text itself is unchanged";
+
+    c.setSelection(c.lineIndex(3) + 2, 0); // typing on another line changes nothing
+    c.replaceSelection("xy");
+    EXPECT_EQ(c.otherLineEnds(), loaded);
+
+    c.setSelection(2, 0); // two breaks typed inside line 0: lines below move down by two
+    c.replaceSelection("A\r\nB\nC");
+    EXPECT_EQ(c.otherLineEnds(), (OtherLineEnds{{3, LineEnd::Lf}, {4, LineEnd::Cr}}));
+
+    c.insertLine(3, "inserted"); // a whole line above "one": "one" keeps its own end
+    EXPECT_EQ(c.line(4), "one");
+    EXPECT_EQ(c.otherLineEnds(), (OtherLineEnds{{4, LineEnd::Lf}, {5, LineEnd::Cr}}));
+
+    c.insertLine(0, "first\r\nsecond"); // at the top, two lines
+    EXPECT_EQ(c.otherLineEnds(), (OtherLineEnds{{6, LineEnd::Lf}, {7, LineEnd::Cr}}));
+
+    // Joining "one" with "two": the joined line keeps the end of "one".
+    c.setSelection(c.lineIndex(6) + 3, 2);
+    c.deleteSelection();
+    EXPECT_EQ(c.line(6), "onetwo");
+    EXPECT_EQ(c.otherLineEnds(), (OtherLineEnds{{6, LineEnd::Lf}}));
+
+    this->load("x\r\ny");
+    EXPECT_TRUE(c.otherLineEnds().empty()) << "a new text forgets the old ends";
+}
+
+TYPED_TEST(EditorControlConformance, ParagraphLikeCharactersStayCharacters)
+{
+    EditorControl &c = this->control;
+    for (const char16_t code : {u'\u2028', u'\u2029', u'\uFDD0', u'\uFDD1'}) {
+        const QChar ch(code);
+        const QString text = QString("a") + ch + "b\r\nc";
+        this->load(text);
+        EXPECT_EQ(c.lineCount(), 2) << int(code);
+        EXPECT_EQ(c.textLength(), 6);
+        EXPECT_EQ(c.line(0), QString("a") + ch + "b");
+        EXPECT_EQ(c.text(), text);
+        c.setSelection(1, 1);
+        EXPECT_EQ(c.selectedText(), QString(ch));
+
+        // Put in by a command, and next to a typed replacement character.
+        c.setSelection(c.textLength(), 0);
+        c.replaceSelection(QString(ch) + QChar(0xFFFD) + "\r\n" + ch);
+        c.insertLine(0, QString(ch) + "top");
+        EXPECT_EQ(c.text(), QString(ch) + "top\r\n" + text + ch + QChar(0xFFFD) + "\r\n" + ch)
+            << int(code);
+        EXPECT_EQ(c.lineCount(), 4);
+        c.undo();
+        c.undo();
+        EXPECT_EQ(c.text(), text);
+    }
+}
+
+} // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -110,6 +111,39 @@ TEST_F(SettingsStore, WriteUnderAReadOnlyDirectoryFailsAndKeepsTheOldFile)
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(refused) << "the write must fail with a message naming the file";
     EXPECT_EQ(content(), before);
+    EXPECT_FALSE(QFileInfo::exists(f + "~"));
+}
+
+TEST_F(SettingsStore, TwoProcessesRewritingOneFileKeepEachOthersLines)
+{
+    const QString f = write("[premier]=0\r\n[second]=0\r\n[autre]=garde\r\n");
+    constexpr int kWrites = 500;
+    // Each child changes its own key kWrites times and exits 1 at the first error.
+    auto spawn = [&](const char *key) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int status = 0;
+            try {
+                for (int i = 1; i <= kWrites; ++i)
+                    ecrireparametre(QString::number(i), QString::fromLatin1(key), f);
+            } catch (const IoError &error) {
+                std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+                status = 1;
+            }
+            ::_exit(status);
+        }
+        return pid;
+    };
+    const pid_t children[] = {spawn("premier"), spawn("second")};
+    for (pid_t child : children) {
+        ASSERT_GT(child, 0);
+        int status = -1;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a write failed";
+    }
+    EXPECT_EQ(lireparametre("premier", f), QString::number(kWrites));
+    EXPECT_EQ(lireparametre("second", f), QString::number(kWrites));
+    EXPECT_EQ(lireparametre("autre", f), "garde");
     EXPECT_FALSE(QFileInfo::exists(f + "~"));
 }
 
