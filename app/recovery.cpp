@@ -21,7 +21,7 @@ namespace
 constexpr int kDefaultIntervalMs = 30000;
 const QString kSuffix = QStringLiteral(".rec");
 
-QString tr(const char *text)
+QString trRecovery(const char *text)
 {
     return QCoreApplication::translate("recuperation", text);
 }
@@ -145,10 +145,11 @@ void RecoveryKeeper::offerFound()
                                              ? document.caption
                                              : QDir::toNativeSeparators(document.path));
     const bool restore = askYesNo(
-        &m_tecran, tr("Brindel ne s'est pas fermé normalement. Des modifications non "
-                      "enregistrées ont été gardées pour :\n%1\n\nVoulez-vous les récupérer ? "
-                      "(Non les efface définitivement.)")
-                       .arg(names.join(QLatin1Char('\n'))));
+        &m_tecran,
+        trRecovery("Brindel ne s'est pas fermé normalement. Des modifications non "
+                   "enregistrées ont été gardées pour :\n%1\n\nVoulez-vous les récupérer ? "
+                   "(Non les efface définitivement.)")
+            .arg(names.join(QLatin1Char('\n'))));
     for (int i = 0; i < documents.size(); ++i) {
         if (restore) {
             Tedition *editor = m_tecran.ouvredocument(documents[i].path);

@@ -73,7 +73,7 @@ TEST_F(DocumentFile, EveryByteValueOfAWindows1252DocumentComesBackUnchanged)
     const QByteArray withNul = QByteArray(kBinarySniffSize, 'x') + "\r\n" + everyByteBut({10, 13});
     for (const QByteArray &bytes : {noNul, withNul}) {
         const LoadedDocument loaded = decodeDocument(bytes);
-        EXPECT_EQ(loaded.format, (DocumentFormat{Encoding::Windows1252, LineEnd::CrLf, false}));
+        EXPECT_EQ(loaded.format, (DocumentFormat{Encoding::Windows1252, LineEnd::CrLf, false, {}}));
         EXPECT_EQ(roundTrip(bytes), bytes);
     }
     EXPECT_EQ(decodeDocument(noNul).text.at(noNul.indexOf('\x80')), QChar(0x20AC));
@@ -179,7 +179,8 @@ TEST_F(DocumentFile, NewDocumentsUseCrLfAndAcceptAnyBreakInTheText)
 {
     const DocumentFormat fresh;
     EXPECT_EQ(encodeDocument(u"a\nb\r\nc\rd", fresh), QByteArray("a\r\nb\r\nc\r\nd"));
-    EXPECT_EQ(encodeDocument(u"a\r\nb", {Encoding::Utf8, LineEnd::Lf, false}), QByteArray("a\nb"));
+    EXPECT_EQ(encodeDocument(u"a\r\nb", {Encoding::Utf8, LineEnd::Lf, false, {}}),
+              QByteArray("a\nb"));
 }
 
 TEST_F(DocumentFile, CharactersWithoutAByteBecomeNumericReferences)
@@ -188,7 +189,7 @@ TEST_F(DocumentFile, CharactersWithoutAByteBecomeNumericReferences)
                          " " + QChar(0xDC00) + " \u2028";
     EXPECT_EQ(encodeDocument(text, {}),
               QByteArray("&#937; \x80 \xFC \x9C &#128512; &#56320; &#8232;"));
-    EXPECT_EQ(encodeDocument(text, {Encoding::Utf8, LineEnd::CrLf, false}),
+    EXPECT_EQ(encodeDocument(text, {Encoding::Utf8, LineEnd::CrLf, false, {}}),
               QByteArray("\xCE\xA9 \xE2\x82\xAC \xC3\xBC \xC5\x93 \xF0\x9F\x98\x80 &#56320; "
                          "\xE2\x80\xA8"))
         << "UTF-8 holds everything but half a surrogate pair";
@@ -235,7 +236,7 @@ TEST_F(DocumentFile, SaveKeepsPermissionsAndSymbolicLinks)
 {
     const QString script = write("#!/bin/sh\n", "run.cgi");
     ::chmod(QFile::encodeName(script).constData(), 0750);
-    saveDocument(script, u"#!/bin/sh\necho\n", {Encoding::Windows1252, LineEnd::Lf, false});
+    saveDocument(script, u"#!/bin/sh\necho\n", {Encoding::Windows1252, LineEnd::Lf, false, {}});
     struct stat info {
     };
     ASSERT_EQ(::stat(QFile::encodeName(script).constData(), &info), 0);
