@@ -5,7 +5,7 @@
 #include "analyzer/sourceediteur.h"
 #include "analyzer/tanalyseur.h"
 #include "platform/atomicfile.h"
-#include "platform/cp1252.h"
+#include "platform/documentfile.h"
 #include "platform/editorcontrol.h"
 #include "platform/guarded.h"
 #include "platform/modals.h"
@@ -20,8 +20,8 @@ namespace
 
 QString readLog()
 {
-    QString text = cp1252::decode(readWholeFile(fichierAnalyse()));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // Windows-1252, or UTF-8 when the run met a character beyond it: the documents' rule.
+    QString text = decodeDocument(readWholeFile(fichierAnalyse())).text;
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     return text;
@@ -52,6 +52,7 @@ void Tedition_Analyseurdecode1Click(EditorControl &control, QWidget *editor)
         SourceEditeur lines(control);
         result = analysecode(lines, environment);
         report.setPosition(result.ligne, result.colonne);
+        report.setFindingShown(result.code != codes::kAucun);
         ecrireanalyse(ligneFinaleAnalyse(result, [](int number) { return texteDialogue(number); }));
         report.setLog(readLog());
     });

@@ -1,6 +1,8 @@
 #include "analyzer/journalanalyse.h"
 
+#include "platform/atomicfile.h"
 #include "platform/cp1252.h"
+#include "platform/documentfile.h"
 #include "platform/ioerror.h"
 #include "settings/programdir.h"
 
@@ -35,6 +37,45 @@ QByteArray ligneDuJournal(const QString &text)
     return octets;
 }
 
+bool fitsCodePage(const QString &text)
+{
+    for (QChar ch : text) {
+        if (cp1252::code(ch) < 0)
+            return false;
+    }
+    return true;
+}
+
+QByteArray ligneUtf8(const QString &text)
+{
+    DocumentFormat utf8;
+    utf8.encoding = Encoding::Utf8;
+    return encodeDocument(text, utf8) + "\r\n";
+}
+
+// What the last write left in the log, so that each line does not read the whole file
+// again to learn its encoding: the log's path, its size and whether it is UTF-8.
+struct EtatJournal {
+    QString chemin;
+    qint64 taille = -1;
+    bool utf8 = false;
+};
+
+EtatJournal &etat()
+{
+    static EtatJournal journal;
+    return journal;
+}
+
+// Whether the log at `chemin`, of `taille` bytes, is written in UTF-8: known from the last
+// write when the file has not changed since, read by the documents' rule otherwise.
+bool journalUtf8(const QString &chemin, qint64 taille)
+{
+    if (etat().chemin == chemin && etat().taille == taille)
+        return etat().utf8;
+    return taille > 0 && decodeDocument(readWholeFile(chemin)).format.encoding == Encoding::Utf8;
+}
+
 } // namespace
 
 QString fichierAnalyse()
@@ -49,6 +90,7 @@ void videanalyse()
     if (!journal.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw IoError(
             tr("Impossible de créer le fichier %1 : %2").arg(chemin, journal.errorString()));
+    etat() = EtatJournal{chemin, 0, false};
 }
 
 void ecrireanalyse(const QString &text)
@@ -61,10 +103,23 @@ void ecrireanalyse(const QString &text)
         throw IoError(
             tr("Impossible d'écrire le fichier %1 : %2").arg(chemin, journal.errorString()));
     }
-    const QByteArray ligne = ligneDuJournal(text);
+    const qint64 taille = journal.size();
+    const bool utf8 = journalUtf8(chemin, taille);
+    if (!utf8 && !fitsCodePage(text)) {
+        // A character beyond Windows-1252: the whole log goes to UTF-8, so that the report
+        // shows the characters the document holds.
+        journal.close();
+        const QByteArray converti =
+            ligneUtf8(cp1252::decode(readWholeFile(chemin))).chopped(2) + ligneUtf8(text);
+        writeFileAtomically(chemin, converti, chemin + QLatin1Char('~'));
+        etat() = EtatJournal{chemin, converti.size(), true};
+        return;
+    }
+    const QByteArray ligne = utf8 ? ligneUtf8(text) : ligneDuJournal(text);
     if (journal.write(ligne) != ligne.size() || !journal.flush())
         throw IoError(
             tr("Impossible d'écrire le fichier %1 : %2").arg(chemin, journal.errorString()));
+    etat() = EtatJournal{chemin, taille + ligne.size(), utf8};
 }
 
 QString ligneFinaleAnalyse(const ResultatAnalyse &resultat,

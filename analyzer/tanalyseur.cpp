@@ -33,6 +33,7 @@ Tanalyseur::Tanalyseur(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(502, 282);
+    setSizeGripEnabled(true); // the window may be made larger for a long log
 
     m_group = new QGroupBox(QStringLiteral("Résultat de l'analyse"), this);
     m_group->setObjectName(QStringLiteral("GroupBox1"));
@@ -47,8 +48,10 @@ Tanalyseur::Tanalyseur(QWidget *parent) : QDialog(parent)
     m_memo = new QPlainTextEdit(m_group);
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setReadOnly(true);
-    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Long lines (an error naming a long word) wrap at the edge, read without scrolling.
+    m_memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_memo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
@@ -102,6 +105,11 @@ void Tanalyseur::setPosition(qsizetype ligne, qsizetype colonne)
 {
     m_label3->setText(QString::number(ligne));
     m_label4->setText(QString::number(colonne));
+}
+
+void Tanalyseur::setFindingShown(bool finding)
+{
+    m_goTo->setEnabled(finding);
 }
 
 void Tanalyseur::setLog(const QString &text)

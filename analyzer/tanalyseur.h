@@ -22,6 +22,8 @@ public:
 
     void setPosition(qsizetype ligne, qsizetype colonne);
     void setLog(const QString &text);
+    // "Aller à l'erreur" is offered only when the run found something.
+    void setFindingShown(bool finding);
 
     QString ligneText() const;
     QString colonneText() const;

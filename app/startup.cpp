@@ -9,6 +9,7 @@
 #include "settings/defaultfiles.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "settings/qttranslations.h"
 #include "wizards/imagedialogs.h"
 #include "wizards/tchoixfichier.h"
 #include "wizards/tchoixsite.h"
@@ -27,6 +28,8 @@ bool prepareSettings()
     try {
         recreateIfMissing(QStringLiteral("brindel.sav"), settingsFile());
         lireDemarrage();
+        // Qt's own dialogs and buttons speak the language of the dialog language file.
+        installQtTranslations(startupSettings().dialogue);
         return true;
     } catch (const IoError &error) {
         showError(nullptr, QCoreApplication::translate(

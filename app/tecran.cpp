@@ -1,6 +1,8 @@
 #include "app/tecran.h"
 
 #include "app/appstate.h"
+#include "app/editorframe.h"
+#include "app/mditiling.h"
 #include "app/taboutbox.h"
 #include "editor/tedition.h"
 #include "platform/atomicfile.h"
@@ -125,6 +127,9 @@ void Tecran::FormCreate()
                 primary->availableGeometry().size().expandedTo(QSize(kSmallestSide, kSmallestSide));
         resize(std::min(width >= kSmallestSide ? width : kDesignWidth, screen.width()),
                std::min(height >= kSmallestSide ? height : kDesignHeight, screen.height()));
+        // Saved sizes are the normal window's; a window maximised at exit opens maximised.
+        if (lireparametre(QStringLiteral("maximise"), file) == QLatin1String("1"))
+            setWindowState(windowState() | Qt::WindowMaximized);
     });
     step([&] { creationmenu(); });
     step([&] {
@@ -169,11 +174,18 @@ Tedition *Tecran::newUntitledDocument(const QString &caption)
 // transformation check mark, the save button following the document's modified flag.
 void Tecran::showEditorWindow(Tedition *editor)
 {
-    QMdiSubWindow *window = m_mdi->addSubWindow(editor);
+    auto *window = new EditorFrame(editor);
+    const int before = int(m_mdi->subWindowList().size());
+    m_mdi->addSubWindow(window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(windowIcon());
-    const QSize area = m_mdi->viewport()->size();
-    window->resize(std::max(area.width() * 4 / 5, 320), std::max(area.height() * 4 / 5, 200));
+    // Each new window at its cascade place, wholly inside the frame.
+    const QRect area = m_mdi->viewport()->rect();
+    const QSize size(std::max(area.width() * 4 / 5, 320), std::max(area.height() * 4 / 5, 200));
+    if (area.isEmpty())
+        window->resize(size);
+    else
+        window->setGeometry(cascadePlace(area, size, before, cascadeStep()));
     editor->setAutoTransformChecked(appState().autoTransform == 1);
     setSaveButtonEnabled(editor->control().isModified());
     window->show();
@@ -199,7 +211,7 @@ QList<Tedition *> Tecran::editors() const
 void Tecran::runOnActiveEditor(const QString &command)
 {
     if (Tedition *editor = activeEditor())
-        editor->runCommand(command);
+        editor->execute(command);
 }
 
 void Tecran::showMenusOf(QMdiSubWindow *window)
@@ -214,6 +226,8 @@ void Tecran::showMenusOf(QMdiSubWindow *window)
         editor->FormActivate();
         return;
     }
+    // No active document (the last window closed): nothing to save.
+    setSaveButtonEnabled(false);
     for (QMenu *m : m_ownMenus) {
         if (m != m_windowMenu) // the window menu is hidden in the main window's own menu bar
             bar->addMenu(m);
@@ -225,6 +239,7 @@ void Tecran::openFileCommand()
     Modals::FileRequest request;
     request.directory = appState().projectDirectory;
     request.filter = qtFileFilter(kOpenFilter);
+    request.acceptNewName = true; // a new name opens an empty document to be saved under it
     const QString chosen = modals().openFileName(this, request);
     if (!chosen.isEmpty())
         ouvredocument(chosen);
@@ -267,8 +282,15 @@ void Tecran::writeShutdownSettings()
     guarded(this, [&] {
         ecrireparametre(appState().projectDirectory, QStringLiteral("projet"), file);
         ecrireparametre(QString::number(appState().autoTransform), QStringLiteral("auto"), file);
-        ecrireparametre(QString::number(height()), QStringLiteral("hauteur"), file);
-        ecrireparametre(QString::number(width()), QStringLiteral("largeur"), file);
+        // A maximised window saves the size it has when it is not maximised; one that was
+        // never shown at another size leaves the saved size as it was read.
+        const bool maximised = isMaximized();
+        const QSize normal = maximised ? normalGeometry().size() : size();
+        if (!normal.isEmpty()) {
+            ecrireparametre(QString::number(normal.height()), QStringLiteral("hauteur"), file);
+            ecrireparametre(QString::number(normal.width()), QStringLiteral("largeur"), file);
+        }
+        ecrireparametre(QLatin1String(maximised ? "1" : "0"), QStringLiteral("maximise"), file);
     });
 }
 

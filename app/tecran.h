@@ -69,6 +69,7 @@ private:
     void showEditorWindow(Tedition *editor);
     void runOnActiveEditor(const QString &command);
     void tileWindows(QList<QRect> (*layout)(const QRect &, int));
+    int cascadeStep() const;
     bool askEditorsToClose();
     void writeShutdownSettings();
 

@@ -6,6 +6,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
+#include <QStyle>
+
+#include <algorithm>
 
 void Tecran::fillWindowList(QMenu *menu)
 {
@@ -20,7 +24,9 @@ void Tecran::fillWindowList(QMenu *menu)
     int number = 1;
     for (QMdiSubWindow *window : windows) {
         QAction *entry =
-            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(window->windowTitle()));
+            // The editor's own caption, without the frame's modified mark.
+            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(
+                window->widget() ? window->widget()->windowTitle() : window->windowTitle()));
         entry->setProperty("windowListEntry", true);
         entry->setCheckable(true);
         entry->setChecked(window == m_mdi->activeSubWindow());
@@ -55,7 +61,23 @@ void Tecran::tileVerticalCommand()
 
 void Tecran::cascadeCommand()
 {
-    m_mdi->cascadeSubWindows();
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *window : m_mdi->subWindowList()) {
+        if (!window->isMinimized())
+            windows.append(window);
+    }
+    const QList<QRect> rects = cascade(m_mdi->viewport()->rect(), windows.size(), cascadeStep());
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->showNormal();
+        windows[i]->setGeometry(rects[i]);
+        windows[i]->raise(); // the last one ends on top, each title bar visible
+    }
+}
+
+int Tecran::cascadeStep() const
+{
+    // One title bar down and right, so that every title of the cascade shows.
+    return std::max(16, m_mdi->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4);
 }
 
 void Tecran::arrangeIconsCommand()
@@ -73,8 +95,12 @@ void Tecran::arrangeIconsCommand()
 
 void Tecran::closeAllCommand()
 {
-    for (QMdiSubWindow *window : m_mdi->subWindowList()) {
-        if (!window->close())
-            return; // the user kept this document open: stop here, as with the main window
+    // Each window asks its own question; one the user keeps open does not stop the others.
+    QList<QPointer<QMdiSubWindow>> windows;
+    for (QMdiSubWindow *window : m_mdi->subWindowList())
+        windows.append(window);
+    for (const QPointer<QMdiSubWindow> &window : windows) {
+        if (window)
+            window->close();
     }
 }

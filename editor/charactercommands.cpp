@@ -163,6 +163,7 @@ void reloadDocument(QPlainTextEdit &memo, const EncodedDocument &encoded)
     const QStringView text =
         QStringView(encoded.text).chopped(2); // no line end after the last line
     QTextCursor cursor(&document);
+    cursor.setPosition(memo.textCursor().position()); // undo puts the caret back there
     cursor.beginEditBlock();
     if (document.blockCount() != encoded.lines) {
         cursor.select(QTextCursor::Document);

@@ -76,8 +76,10 @@ void addDocumentCommands(Tedition::CommandTable &t)
              [](Tedition &e) { e.host().closeAllCommand(); });
 
     // Commandes
-    t.insert(QStringLiteral("Analyseurdecode1"),
-             [](Tedition &e) { Tedition_Analyseurdecode1Click(e.control(), &e); });
+    t.insert(QStringLiteral("Analyseurdecode1"), [](Tedition &e) {
+        Tedition_Analyseurdecode1Click(e.control(), &e);
+        e.refreshStatus(); // the caret may have gone to the finding
+    });
 
     // Format and ?
     t.insert(QStringLiteral("Policesdecaractres1"), [](Tedition &e) { e.chooseFont(); });

@@ -39,14 +39,15 @@ QColor colourFromRecord(const FontRecord &record)
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
-FontRecord recordFromFont(const QFont &font, const QColor &colour)
+FontRecord recordFromFont(const QFont &font, const QColor &colour, int dotsPerInch)
 {
     FontRecord record;
     record.colour = qint32(quint32(colour.red()) | (quint32(colour.green()) << 8) |
                            (quint32(colour.blue()) << 16));
     record.name = font.family().left(255);
     record.pointSize = font.pointSize() > 0 ? font.pointSize() : 0;
-    record.height = font.pixelSize() > 0 ? -font.pixelSize() : 0;
+    record.height =
+        font.pixelSize() > 0 ? -font.pixelSize() : characterHeight(record.pointSize, dotsPerInch);
     record.bold = font.bold();
     record.italic = font.italic();
     record.underline = font.underline();

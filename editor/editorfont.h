@@ -13,4 +13,6 @@ QFont designEditorFont();
 QFont fontFromRecord(const FontRecord &record, const QFont &base);
 QColor colourFromRecord(const FontRecord &record);
 
-FontRecord recordFromFont(const QFont &font, const QColor &colour);
+// The record of a font and colour; a size in points also gives the character height on a
+// screen of `dotsPerInch`.
+FontRecord recordFromFont(const QFont &font, const QColor &colour, int dotsPerInch);

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
+#include <limits>
+
 namespace
 {
 
@@ -64,6 +67,14 @@ QByteArray FontRecord::toBytes() const
     record[kUnderline] = underline ? 1 : 0;
     record[kStrikeOut] = strikeOut ? 1 : 0;
     return bytes;
+}
+
+qint32 characterHeight(qint32 pointSize, int dotsPerInch)
+{
+    if (pointSize <= 0 || dotsPerInch <= 0)
+        return 0;
+    const qint64 scaled = qint64(pointSize) * dotsPerInch;
+    return -qint32(std::min<qint64>((scaled + 36) / 72, std::numeric_limits<qint32>::max()));
 }
 
 std::optional<FontRecord> readFontRecord(const QString &path)

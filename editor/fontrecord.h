@@ -26,6 +26,10 @@ struct FontRecord {
     QByteArray toBytes() const;
 };
 
+// The character height a record holds for a size in points on a screen of `dotsPerInch`:
+// the pixel height of the size, rounded to the nearest pixel, made negative.
+qint32 characterHeight(qint32 pointSize, int dotsPerInch);
+
 // Reads the first record of `path`; nothing when the file is missing, unreadable or short.
 std::optional<FontRecord> readFontRecord(const QString &path);
 

@@ -160,6 +160,13 @@ void Tedition::runCommand(const QString &name)
         action->trigger();
 }
 
+void Tedition::execute(const QString &name)
+{
+    const auto found = commands().constFind(name);
+    if (found != commands().constEnd())
+        guarded(this, [&] { (*found)(*this); });
+}
+
 void Tedition::setAutoTransformChecked(bool checked)
 {
     if (QAction *action = command(QStringLiteral("Transformationautomatique1")))

@@ -59,6 +59,9 @@ public:
     // Runs the named command as if its menu item had been chosen; unknown or disabled
     // commands do nothing.
     void runCommand(const QString &name);
+    // Runs the named command whatever the state its menu item was left in (the main
+    // toolbar's buttons keep their own state); unknown commands do nothing.
+    void execute(const QString &name);
 
     void setAutoTransformChecked(bool checked);
 

@@ -91,7 +91,8 @@ void Tedition::chooseFont()
         m_memo->setFont(*chosen);
     guarded(this, [&] {
         writeFontRecord(fontFile(),
-                        recordFromFont(m_memo->font(), m_memo->palette().color(QPalette::Text)));
+                        recordFromFont(m_memo->font(), m_memo->palette().color(QPalette::Text),
+                                       m_memo->logicalDpiY()));
     });
 }
 
@@ -152,6 +153,9 @@ bool Tedition::saveAs()
     const QString chosen = modals().saveFileName(this, request);
     if (chosen.isEmpty())
         return false;
+    // The filter chosen is the one this window proposes at its next save-as.
+    if (const int chosenFilter = qtFilterIndex(request.filter, request.selectedFilter))
+        m_saveFilter = chosenFilter;
     const QString previous = m_fileName;
     m_fileName = chosen;
     if (!sauve()) {

@@ -49,8 +49,16 @@ public:
 
     QString openFileName(QWidget *parent, FileRequest &request) override
     {
-        return QFileDialog::getOpenFileName(parent, request.caption, request.directory,
-                                            request.filter, &request.selectedFilter);
+        QFileDialog dialog(parent, request.caption, request.directory, request.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.acceptNewName ? QFileDialog::AnyFile
+                                                 : QFileDialog::ExistingFile);
+        if (!request.selectedFilter.isEmpty())
+            dialog.selectNameFilter(request.selectedFilter);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        request.selectedFilter = dialog.selectedNameFilter();
+        return dialog.selectedFiles().constFirst();
     }
 
     QString saveFileName(QWidget *parent, FileRequest &request) override

@@ -24,10 +24,11 @@ public:
 
     struct FileRequest {
         QString caption;
-        QString directory;      // initial directory, or a preset path
-        QString filter;         // Qt form: "Description (*.a *.b);;..."
-        QString selectedFilter; // one entry of `filter`, in and out
-        QString defaultSuffix;  // save dialogs: added to a name typed without one
+        QString directory;          // initial directory, or a preset path
+        QString filter;             // Qt form: "Description (*.a *.b);;..."
+        QString selectedFilter;     // one entry of `filter`, in and out
+        QString defaultSuffix;      // save dialogs: added to a name typed without one
+        bool acceptNewName = false; // open dialogs: a name that does not exist is accepted
     };
 
     virtual ~Modals() = default;

@@ -162,7 +162,9 @@ QString PlainTextEditControl::line(int index) const
 void PlainTextEditControl::insertLine(int index, const QString &text)
 {
     index = std::clamp(index, 0, lineCount());
+    // The step starts where the caret stands, which is where undo puts the caret back.
     QTextCursor cursor(&document());
+    cursor.setPosition(m_edit->textCursor().position());
     OneStep step(cursor);
     if (index < lineCount()) {
         cursor.setPosition(document().findBlockByNumber(index).position());
@@ -220,7 +222,9 @@ void PlainTextEditControl::undo()
 void PlainTextEditControl::beginEditBlock()
 {
     if (m_blockDepth++ == 0) {
+        // Undo of the whole block puts the caret back where it stood when the block began.
         m_blockCursor = QTextCursor(&document());
+        m_blockCursor.setPosition(m_edit->textCursor().position());
         m_blockCursor.beginEditBlock();
     }
 }

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-webengine-dev qt6-translations-l10n libgl-dev
   libpng-dev zlib1g-dev libjpeg62-turbo-dev libgif-dev
   libgtest-dev googletest
   xvfb xauth fonts-dejavu-core

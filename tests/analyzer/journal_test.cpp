@@ -1,4 +1,5 @@
 #include "analyzer/journalanalyse.h"
+#include "platform/documentfile.h"
 #include "platform/ioerror.h"
 #include "tests/support/tempprogramdir.h"
 
@@ -22,12 +23,28 @@ TEST(JournalAnalyse, AppendsWindows1252LinesEndedByCrLf)
               QByteArray("Avertissement : b referm\xE9\r\n\r\n\x9C \x80\r\n"));
 }
 
-TEST(JournalAnalyse, CharactersOutsideTheCodePageBecomeReferences)
+// The log keeps the characters the document holds: a character beyond Windows-1252 turns
+// the whole log into UTF-8, earlier lines included, and the lines after it follow.
+TEST(JournalAnalyse, CharactersOutsideTheCodePageTurnTheLogToUtf8)
 {
     TempProgramDir dir;
     videanalyse();
+    ecrireanalyse(QStringLiteral("b refermé"));
     ecrireanalyse(QStringLiteral("<\u6F22> <\U0001F600>"));
-    EXPECT_EQ(dir.readBytes("analyse.log"), QByteArray("<&#28450;> <&#128512;>\r\n"));
+    ecrireanalyse(QStringLiteral("œ"));
+    const QByteArray utf8("b referm\xC3\xA9\r\n<\xE6\xBC\xA2> <\xF0\x9F\x98\x80>\r\n\xC5\x93\r\n");
+    EXPECT_EQ(dir.readBytes("analyse.log"), utf8);
+    const LoadedDocument read = decodeDocument(utf8);
+    EXPECT_EQ(read.text, QStringLiteral("b refermé\n<\u6F22> <\U0001F600>\nœ\n"));
+
+    // A log changed by someone else since the last line: its encoding is read again.
+    dir.writeBytes("analyse.log", "d\xE9j\xE0\r\n");
+    ecrireanalyse(QStringLiteral("é"));
+    EXPECT_EQ(dir.readBytes("analyse.log"), QByteArray("d\xE9j\xE0\r\n\xE9\r\n"));
+
+    videanalyse(); // each run starts in Windows-1252 again
+    ecrireanalyse(QStringLiteral("é"));
+    EXPECT_EQ(dir.readBytes("analyse.log"), QByteArray("\xE9\r\n"));
 }
 
 TEST(JournalAnalyse, FailuresRaiseIoError)

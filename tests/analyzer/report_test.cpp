@@ -7,9 +7,13 @@
 #include "tests/support/scriptedmodals.h"
 #include "tests/support/tempprogramdir.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -85,6 +89,46 @@ TEST_F(AnalysisReport, GoToFindingPutsTheCaretOnTheReportedColumn)
 
     run("<P>a</P>\r\n<b>x</i>", false);
     EXPECT_EQ(editor.control().selStart(), 0) << "OK leaves the caret where it was";
+}
+
+// What a user meets in the window: "Aller à l'erreur" only when there is an error, the
+// status bar following the caret it moves, long lines wrapped, the document's characters.
+TEST_F(AnalysisReport, WindowOffersWhatTheRunFound)
+{
+    std::vector<bool> goToOffered;
+    const auto runAndLook = [&](const QString &text, bool goTo) {
+        editor.control().setText(text);
+        editor.control().setSelection(0, 0);
+        answers.dialogs.push_back([&goToOffered, goTo](QDialog &dialog) {
+            auto *button = dialog.findChild<QPushButton *>("BoutonAllerErreur");
+            goToOffered.push_back(button->isEnabled());
+            if (goTo)
+                button->click();
+            return int(QDialog::Accepted);
+        });
+        editor.runCommand("Analyseurdecode1");
+    };
+    runAndLook("<P>a</P>", false);
+    runAndLook("<P>a</P>\r\n<b>x</i>", true);
+    EXPECT_EQ(goToOffered, (std::vector<bool>{false, true}));
+    const QString shown = host.panels[1];
+    editor.refreshPosition();
+    EXPECT_EQ(shown, host.panels[1]) << "the status bar shows where the caret went";
+    EXPECT_TRUE(shown.contains(" 2 ")) << shown.toStdString();
+
+    runAndLook(QStringLiteral("<\u03A9X=\"1\">"), false);
+    EXPECT_TRUE(report().logText().contains(QStringLiteral("\u03A9X"))) << "not &#937;";
+    EXPECT_FALSE(report().logText().contains("&#"));
+
+    runAndLook("<IMG SRC=\"a.gif\" ONCLICK=\"f(" + QString(200, QLatin1Char('a')) + ")\">", false);
+    ASSERT_TRUE(report().logText().startsWith("Erreur : ONCLICK="));
+    report().resize(502, 282);
+    report().show();
+    QApplication::processEvents();
+    auto *memo = report().findChild<QPlainTextEdit *>("Memo1");
+    EXPECT_EQ(memo->horizontalScrollBar()->maximum(), 0) << "the long line wraps";
+    EXPECT_GE(memo->document()->lineCount(), 3) << "over several lines";
+    report().hide();
 }
 
 TEST_F(AnalysisReport, HelpButtonOpensTheAnalyzerPageInTheViewer)

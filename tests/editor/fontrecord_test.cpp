@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace
 {
 
@@ -69,6 +71,31 @@ TEST(FontRecord, WritingKeepsLaterRecordsAndLongNamesAreCut)
     EXPECT_EQ(back->name.size(), 255);
     EXPECT_EQ(back->pointSize, 9);
     EXPECT_FALSE(readFontRecord(dir.file("absent.sav")));
+}
+
+TEST(FontRecord, CharacterHeightOfAPointSize)
+{
+    struct Case {
+        qint32 points;
+        int dotsPerInch;
+        qint32 height;
+    };
+    const Case cases[] = {
+        {8, 96, -11},
+        {9, 96, -12},
+        {10, 96, -13},
+        {11, 96, -15},
+        {12, 96, -16},
+        {10, 72, -10},
+        {10, 120, -17},
+        {0, 96, 0},
+        {-4, 96, 0},
+        {12, 0, 0},
+        {std::numeric_limits<qint32>::max(), 96, -std::numeric_limits<qint32>::max()},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(characterHeight(c.points, c.dotsPerInch), c.height)
+            << c.points << " points at " << c.dotsPerInch;
 }
 
 } // namespace

@@ -80,6 +80,9 @@ TEST_F(EditorWindow, FontFileRecordIsAppliedAndChoosingAFontWritesIt)
     ASSERT_TRUE(written);
     EXPECT_EQ(written->name, "DejaVu Serif");
     EXPECT_EQ(written->pointSize, 12);
+    EXPECT_EQ(written->height, characterHeight(12, editor->memo1()->logicalDpiY()))
+        << "the character height goes with the size";
+    EXPECT_LT(written->height, 0);
     EXPECT_TRUE(written->bold);
     EXPECT_EQ(written->colour, 0x0000FF) << "the colour is kept";
 

@@ -296,6 +296,40 @@ TYPED_TEST(EditorControlConformance, EditBlockIsUndoneInOneStep)
     EXPECT_FALSE(c.isModified()) << "back to the text as loaded";
 }
 
+// Undo puts the caret back where it stood before the change, wherever the change was made
+// (above the caret, at it, in a block of several changes), never at the start of the text.
+TYPED_TEST(EditorControlConformance, UndoPutsTheCaretBackWhereTheChangeWas)
+{
+    EditorControl &c = this->control;
+    struct Change {
+        const char *name;
+        void (*apply)(EditorControl &);
+    };
+    const Change changes[] = {
+        {"replace at the caret", [](EditorControl &e) { e.replaceSelection("XY"); }},
+        {"line above the caret", [](EditorControl &e) { e.insertLine(0, "Z"); }},
+        {"line below the caret", [](EditorControl &e) { e.insertLine(3, "Z"); }},
+        {"block of changes",
+         [](EditorControl &e) {
+             EditBlock block(e);
+             e.insertLine(1, "Q");
+             e.replaceSelection("W");
+             e.setSelection(0, 0);
+         }},
+    };
+    for (const Change &change : changes) {
+        SCOPED_TRACE(change.name);
+        this->load("ab\r\ncd\r\nef");
+        c.setSelection(5, 0); // between "c" and "d"
+        change.apply(c);
+        ASSERT_NE(c.text(), "ab\r\ncd\r\nef");
+        c.undo();
+        EXPECT_EQ(c.text(), "ab\r\ncd\r\nef");
+        EXPECT_EQ(c.selStart(), 5);
+        EXPECT_EQ(c.selLength(), 0);
+    }
+}
+
 TYPED_TEST(EditorControlConformance, EachChangeOutsideABlockIsItsOwnUndoStep)
 {
     EditorControl &c = this->control;

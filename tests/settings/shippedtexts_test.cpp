@@ -93,7 +93,7 @@ TEST(ShippedTexts, SettingsFileHoldsEveryKey)
                         "menu1",          "menu2",        "dialogue",        "visuhtml",
                         "cheminvisuhtml", "visuimage",    "cheminvisuimage", "mailpardefaut",
                         "astuce",         "numastuce",    "chercher",        "hr_epaisseur",
-                        "hr_longueur"};
+                        "hr_longueur",    "maximise"};
     for (int i = 1; i <= 19; ++i)
         keys << QStringLiteral("bouton%1").arg(i) << QStringLiteral("chaine%1").arg(i);
     for (const QString &key : keys)

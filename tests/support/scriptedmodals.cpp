@@ -1,5 +1,7 @@
 #include "tests/support/scriptedmodals.h"
 
+#include "platform/filefilter.h"
+
 namespace
 {
 
@@ -10,6 +12,14 @@ template <typename T> bool takeFront(std::deque<T> &queue, T &out)
     out = std::move(queue.front());
     queue.pop_front();
     return true;
+}
+
+// A dialog that returns a name also returns the filter the script picked, if any.
+void pickFilter(std::deque<int> &choices, Modals::FileRequest &request, const QString &answer)
+{
+    int index = 0;
+    if (!answer.isEmpty() && takeFront(choices, index))
+        request.selectedFilter = qtFilterEntry(request.filter, index);
 }
 
 } // namespace
@@ -59,6 +69,7 @@ QString ScriptedModals::openFileName(QWidget *, FileRequest &request)
     QString answer;
     if (!takeFront(openAnswers, answer))
         ++unscripted;
+    pickFilter(filterChoices, request, answer);
     return answer;
 }
 
@@ -68,6 +79,7 @@ QString ScriptedModals::saveFileName(QWidget *, FileRequest &request)
     QString answer;
     if (!takeFront(saveAnswers, answer))
         ++unscripted;
+    pickFilter(filterChoices, request, answer);
     return answer;
 }
 

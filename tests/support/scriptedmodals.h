@@ -30,6 +30,9 @@ public:
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    // The 1-based filter entry the user picks in the next open or save dialog that gets a
+    // name; without one the dialog's own selected filter stays.
+    std::deque<int> filterChoices;
     std::deque<QString> directoryAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<QFont>> fontAnswers;
