@@ -49,7 +49,8 @@ void carryOut(const LaunchPlan &plan, QWidget *parent)
         return;
     case LaunchPlan::Step::OwnViewer:
         handOffPage(plan.target, viewerHandOffFile());
-        startProgram(parent, plan.program, plan.target);
+        startProgram(parent, viewerToStart(QCoreApplication::applicationDirPath(), plan.program),
+                     plan.target);
         return;
     case LaunchPlan::Step::OpenWithDesktop:
         if (!modals().openUrl(QUrl::fromLocalFile(plan.target)))

@@ -4,6 +4,9 @@
 #include "settings/defaultfiles.h"
 #include "settings/settingsstore.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace
 {
 
@@ -56,6 +59,12 @@ QString tagHelpPage(const QString &programDir, const QString &selection)
     const QString page = programDir + QStringLiteral("aide/balise.htm");
     const QString tag = selection.trimmed().toLower();
     return tag.isEmpty() ? page : page + QLatin1Char('#') + tag;
+}
+
+QString viewerToStart(const QString &executableDir, const QString &planned)
+{
+    const QFileInfo beside(QDir(executableDir).filePath(QStringLiteral("visualisateur")));
+    return beside.isFile() && beside.isExecutable() ? beside.filePath() : planned;
 }
 
 LaunchPlan helpPlan(const QString &visuhtml, const QString &programDir, const QString &page)

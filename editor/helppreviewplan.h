@@ -38,6 +38,12 @@ LaunchPlan helpPlan(const QString &visuhtml, const QString &programDir, const QS
 LaunchPlan previewPlan(const QString &visuhtml, const QString &otherProgram,
                        const QString &programDir, const QString &document);
 
+// The page viewer to start for an own-viewer plan: the `visualisateur` beside the running
+// program (in `executableDir`) when there is one, so that a program directory set elsewhere
+// (BRINDEL_HOME) still starts the viewer that came with this program; otherwise `planned`,
+// the one in the program directory.
+QString viewerToStart(const QString &executableDir, const QString &planned);
+
 // Writes `fichier` <- page and then `drapeau` <- "1" into the hand-off file `file`. A missing
 // file is first made from the installed default, and a file that lacks one of the two keys
 // gets it, so the page is never silently dropped. Throws IoError when the file cannot be

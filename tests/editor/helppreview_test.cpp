@@ -1,5 +1,6 @@
 #include "app/tecran.h"
 #include "editor/helppreview.h"
+#include "editor/helppreviewplan.h"
 #include "platform/editorcontrol.h"
 #include "platform/ioerror.h"
 #include "settings/languagefiles.h"
@@ -15,6 +16,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -77,6 +79,37 @@ public:
         return false;
     }
 };
+
+// A program directory elsewhere (BRINDEL_HOME) holds no viewer: the one beside the running
+// program is started, and the program directory's only when there is none beside it.
+TEST(HelpPreviewPlan, ViewerBesideTheProgramComesFirst)
+{
+    QTemporaryDir beside;
+    const QString planned = "/ailleurs/visualisateur";
+    const QString mine = beside.filePath("visualisateur");
+    struct Case {
+        const char *what;
+        QFile::Permissions permissions; // of a file beside the program; none: no file
+        QString started;
+    };
+    const Case cases[] = {
+        {"no viewer beside", {}, planned},
+        {"a file that does not run", QFile::ReadOwner | QFile::WriteOwner, planned},
+        {"a viewer beside", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner, mine},
+    };
+    for (const Case &c : cases) {
+        QFile::remove(mine);
+        if (c.permissions) {
+            QFile file(mine);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.close();
+            file.setPermissions(c.permissions);
+        }
+        EXPECT_EQ(viewerToStart(beside.path(), planned), c.started) << c.what;
+    }
+    QDir(beside.path()).mkdir("sous");
+    EXPECT_EQ(viewerToStart(beside.filePath("sous"), planned), planned);
+}
 
 TEST(HelpPreviewPlan, EachViewerSettingGivesItsBranch)
 {
@@ -145,7 +178,11 @@ protected:
     }
     QString handedPage() { return lireparametre("fichier", dir.file("visualisateur.sav")); }
     QString handedFlag() { return lireparametre("drapeau", dir.file("visualisateur.sav")); }
-    QString viewer() { return dir.file("visualisateur"); }
+    // The viewer built beside this test program when there is one (see ViewerBesideTheProgram).
+    QString viewer()
+    {
+        return viewerToStart(QCoreApplication::applicationDirPath(), dir.file("visualisateur"));
+    }
 
     std::unique_ptr<Tedition> open(const QString &path, const QByteArray &content = "<P>page</P>")
     {
