@@ -2,8 +2,11 @@
 
 #include "analyzer/tanalyseur.h"
 #include "app/brindelpicture.h"
+#include "app/tastuce.h"
 #include "app/tecran.h"
 #include "app/tlogo.h"
+#include "app/tprojet.h"
+#include "editor/tsauvepapier.h"
 #include "platform/ioerror.h"
 #include "platform/modals.h"
 #include "settings/defaultfiles.h"
@@ -61,11 +64,14 @@ int runBrindel(int argc, char **argv)
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
     Tchimage::createInstance(&tecran);
+    Tprojet::createInstance(&tecran);
     TMap::createInstance(&tecran);
     Tdecoupe::createInstance(&tecran);
+    TAstuce::createInstance(&tecran);
     TChoix_Site::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
     Tchoixfichier::createInstance(&tecran);
+    Tsauve_papier::createInstance(&tecran);
     Tfichier_frame::createInstance(&tecran);
     Tlien::createInstance(&tecran);
     splash.reset();

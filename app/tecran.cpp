@@ -1,7 +1,10 @@
 #include "app/tecran.h"
 
 #include "app/appstate.h"
+#include "app/filebrowserpanel.h"
+#include "app/projectpaths.h"
 #include "app/taboutbox.h"
+#include "app/tastuce.h"
 #include "editor/tedition.h"
 #include "platform/atomicfile.h"
 #include "platform/editorcontrol.h"
@@ -54,14 +57,8 @@ Tecran::Tecran(QWidget *parent) : QMainWindow(parent)
     buildToolBar();
     buildPersonalBar();
 
-    m_browserPanel = new QWidget(this);
-    m_browserPanel->setObjectName(QStringLiteral("Panel2"));
-    auto *browserLayout = new QVBoxLayout(m_browserPanel);
-    m_freeSpace = new QLabel(m_browserPanel);
-    m_freeSpace->setObjectName(QStringLiteral("Label2"));
-    browserLayout->addWidget(m_freeSpace);
-    browserLayout->addStretch();
-    m_browserPanel->hide();
+    buildBrowserPanel();
+    bindProjectCommands();
 
     auto *centre = new QWidget(this);
     auto *column = new QVBoxLayout(centre);
@@ -133,6 +130,9 @@ void Tecran::FormCreate()
             project.isEmpty() || project == kIndefini || !QFileInfo(project).isDir()
                 ? programDirectory()
                 : project;
+        appState().projectDirectoryFlag = true;
+        m_browserPanel->setDirectory(
+            projectStartDirectory(appState().projectDirectory, programDirectory()));
     });
     step([&] { appState().autoTransform = lireentier(QStringLiteral("auto"), file, 0); });
     step([&] { refreshClock(); });
@@ -269,6 +269,24 @@ void Tecran::writeShutdownSettings()
         ecrireparametre(QString::number(appState().autoTransform), QStringLiteral("auto"), file);
         ecrireparametre(QString::number(height()), QStringLiteral("hauteur"), file);
         ecrireparametre(QString::number(width()), QStringLiteral("largeur"), file);
+    });
+}
+
+void Tecran::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The tip comes over the main window once that is on screen.
+    QTimer::singleShot(0, this, &Tecran::FormShow);
+}
+
+void Tecran::FormShow()
+{
+    guarded(this, [&] {
+        if (lireparametre(QStringLiteral("astuce"), settingsFile()) == QLatin1String("oui"))
+            modals().execDialog(TAstuce::instance());
     });
 }
 

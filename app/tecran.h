@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class FileBrowserPanel;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -54,12 +55,27 @@ public:
     void writeMailCommand() override;
     void aboutCommand(QWidget *owner) override;
     void fillWindowList(QMenu *menu) override;
+    void openProjectCommand() override;
+    void closeProjectCommand() override;
+
+    // Projects (app/tecranprojects.cpp). The file browser panel, hidden while no project is
+    // open.
+    FileBrowserPanel &browserPanel() const;
+    // The new-file chooser's "Site" entry: the project chooser with its "Répertoire" button,
+    // then, on OK, the panel on the new project. False when the chooser was cancelled.
+    bool openSiteProject();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void FormCreate();
+    void FormShow();
+    void buildBrowserPanel();
+    void bindProjectCommands();
+    void showProject();
+    void pointImageChooserAt(const QString &directory);
     void creationmenu();
     void buildMenus();
     void buildToolBar();
@@ -82,7 +98,7 @@ private:
     QMdiArea *m_mdi = nullptr;
     QToolBar *m_toolBar = nullptr;
     QWidget *m_personalBar = nullptr;
-    QWidget *m_browserPanel = nullptr;
+    FileBrowserPanel *m_browserPanel = nullptr;
     QLabel *m_freeSpace = nullptr;
     QList<QLabel *> m_panels;
     QTimer *m_clock = nullptr;
@@ -90,4 +106,5 @@ private:
     QMenu *m_windowMenu = nullptr;
     QMenu *m_linkMenu = nullptr;
     bool m_closing = false;
+    bool m_shown = false;
 };

@@ -2,6 +2,7 @@
 // look-up of their items by name.
 #include "app/tecran.h"
 
+#include "app/filebrowserpanel.h"
 #include "app/hinttext.h"
 #include "app/toolbaricons.h"
 #include "editor/helppreview.h"
@@ -325,6 +326,7 @@ void Tecran::creationmenu()
     caption("Liensite1", 423);
     caption("Ancre1", 424);
     caption("Fichier1", 425);
+    m_browserPanel->creationmenu();
 }
 
 QAction *Tecran::action(const QString &name) const

@@ -3,6 +3,7 @@
 #include "analyzer/analysecommand.h"
 #include "editor/charactercommands.h"
 #include "editor/editorhost.h"
+#include "editor/findcommands.h"
 #include "editor/helppreview.h"
 #include "editor/insertioncommands.h"
 #include "platform/editorcontrol.h"
@@ -25,6 +26,7 @@ const Tedition::CommandTable &Tedition::commands()
         addFrameCommands(t);
         addWizardCommands(t);
         addImageCommands(t);
+        addHistoryFindCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;
@@ -39,6 +41,9 @@ void addDocumentCommands(Tedition::CommandTable &t)
     t.insert(QStringLiteral("Enregistrer1"), [](Tedition &e) { e.sauve(); });
     t.insert(QStringLiteral("Enregistrersous1"), [](Tedition &e) { e.saveAs(); });
     t.insert(QStringLiteral("Imprimer1"), [](Tedition &e) { e.print(); });
+    t.insert(QStringLiteral("OuvrirProjet1"), [](Tedition &e) { e.host().openProjectCommand(); });
+    // May close this very window: nothing may touch it afterwards.
+    t.insert(QStringLiteral("FermerProjet1"), [](Tedition &e) { e.host().closeProjectCommand(); });
     t.insert(QStringLiteral("Quitter1"), [](Tedition &e) { e.host().quitCommand(); });
 
     // Edition, and the same commands of the context menu

@@ -24,6 +24,10 @@ public:
     virtual void cascadeCommand() = 0;
     virtual void arrangeIconsCommand() = 0;
     virtual void closeAllCommand() = 0;
+    // Projects: the chooser, then the file browser panel; closing asks every window in turn.
+    // Closing may close the editor window that asked, once the command returns.
+    virtual void openProjectCommand() = 0;
+    virtual void closeProjectCommand() = 0;
     virtual void visitSiteCommand() = 0;
     virtual void writeMailCommand() = 0;
     virtual void aboutCommand(QWidget *owner) = 0;

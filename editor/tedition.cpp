@@ -1,8 +1,10 @@
 #include "editor/tedition.h"
 
 #include "editor/charactercommands.h"
+#include "editor/clipboardhistory.h"
 #include "editor/editorhost.h"
 #include "editor/editormenus.h"
+#include "editor/findcommands.h"
 #include "platform/editortextedit.h"
 #include "platform/guarded.h"
 #include "platform/ioerror.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSet>
 #include <QVBoxLayout>
@@ -22,9 +25,14 @@
 namespace
 {
 
+void appendToHistoryFile(const QString &text)
+{
+    appendClipboardHistory(clipboardHistoryFile(), text);
+}
+
 std::function<void(const QString &)> &clipboardHistoryHook()
 {
-    static std::function<void(const QString &)> hook;
+    static std::function<void(const QString &)> hook = appendToHistoryFile;
     return hook;
 }
 
@@ -138,8 +146,10 @@ void Tedition::buildMenus()
     const EditorMenus menus = buildEditorMenus(this);
     m_menus = menus.bar;
     m_contextMenu = menus.popup;
-    connect(menus.menu(QStringLiteral("Edition1")), &QMenu::aboutToShow, this,
-            &Tedition::refreshMenuStates);
+    connect(menus.menu(QStringLiteral("Edition1")), &QMenu::aboutToShow, this, [this] {
+        refreshMenuStates();
+        refreshHistoryItem(*this);
+    });
     QMenu *windows = menus.menu(QStringLiteral("Fentres1"));
     connect(windows, &QMenu::aboutToShow, this,
             [this, windows] { m_host->fillWindowList(windows); });
@@ -168,11 +178,14 @@ void Tedition::setAutoTransformChecked(bool checked)
 
 void Tedition::setClipboardHistoryHook(std::function<void(const QString &)> hook)
 {
-    clipboardHistoryHook() = std::move(hook);
+    clipboardHistoryHook() = hook ? std::move(hook) : appendToHistoryFile;
 }
 
 void Tedition::copyOrCut(bool cut)
 {
+    // Without a selection the clipboard keeps its text, which is already in the history.
+    if (m_control->selLength() == 0)
+        return;
     if (cut)
         m_control->cut();
     else
@@ -205,6 +218,10 @@ bool Tedition::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
+        if (watched == m_memo && cutOrCopyKey(static_cast<QKeyEvent *>(event))) {
+            return true;
+        }
+        [[fallthrough]];
     case QEvent::KeyRelease:
         if (watched == m_memo) {
             refreshStatus();
@@ -240,6 +257,18 @@ bool Tedition::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool Tedition::cutOrCopyKey(QKeyEvent *key)
+{
+    // The text widget would cut or copy by itself, before the menu's shortcut could act, and
+    // the clipboard history would miss the text.
+    const bool cut = key->matches(QKeySequence::Cut);
+    if (!cut && !key->matches(QKeySequence::Copy))
+        return false;
+    refreshMenuStates();
+    runCommand(QString::fromLatin1(cut ? "Couper1" : "Copier1"));
+    return true;
 }
 
 void Tedition::showEvent(QShowEvent *event)

@@ -13,6 +13,7 @@ class EditorHost;
 class EditorControl;
 class PlainTextEditControl;
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QPlainTextEdit;
 
@@ -80,8 +81,8 @@ public:
     void refreshPosition();
     void refreshMenuStates();
 
-    // Cut and copy of the edit menus hand the clipboard text to this hook, which the
-    // clipboard history fills; by default it keeps nothing.
+    // Cut and copy of the edit menus hand the clipboard text to this hook; by default, and
+    // again when given an empty function, it appends the text to the clipboard history.
     static void setClipboardHistoryHook(std::function<void(const QString &)> hook);
 
 protected:
@@ -97,6 +98,7 @@ private:
     void applyFontFile();
     void enableCommand(const char *name, bool enabled);
     void markSaved();
+    bool cutOrCopyKey(QKeyEvent *key);
 
 public:
     // Commands of the file, edit and format menus (editor/editorcommands.cpp).

@@ -83,6 +83,8 @@ public:
     void cascadeCommand() override {}
     void arrangeIconsCommand() override {}
     void closeAllCommand() override {}
+    void openProjectCommand() override {}
+    void closeProjectCommand() override {}
     void visitSiteCommand() override {}
     void writeMailCommand() override {}
     void aboutCommand(QWidget *) override {}

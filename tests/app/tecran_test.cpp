@@ -38,6 +38,7 @@ protected:
 
     std::unique_ptr<Tecran> start()
     {
+        set("astuce", "non"); // the tip of the day has its own tests
         auto tecran = std::make_unique<Tecran>();
         tecran->show();
         QApplication::processEvents();
@@ -228,7 +229,8 @@ TEST_F(MainWindow, EditorCommandsDoNothingWithoutAnEditor)
     tecran->cascadeCommand();
     tecran->arrangeIconsCommand();
     for (QToolButton *button : tecran->findChildren<QToolButton *>()) {
-        if (button->isEnabled() && !button->menu())
+        // The open-project button asks for a project whether or not an editor is open.
+        if (button->isEnabled() && !button->menu() && button->objectName() != "ToolButton1")
             button->click();
     }
     QApplication::processEvents();

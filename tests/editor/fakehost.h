@@ -26,6 +26,8 @@ public:
     void cascadeCommand() override { calls << "cascade"; }
     void arrangeIconsCommand() override { calls << "arrangeIcons"; }
     void closeAllCommand() override { calls << "closeAll"; }
+    void openProjectCommand() override { calls << "openProject"; }
+    void closeProjectCommand() override { calls << "closeProject"; }
     void visitSiteCommand() override { calls << "site"; }
     void writeMailCommand() override { calls << "mail"; }
     void aboutCommand(QWidget *) override { calls << "about"; }

@@ -422,6 +422,7 @@ TEST_F(HelpPreview, EditorHelpOpensTheManual)
 
 TEST_F(HelpPreview, MainWindowHelpAndPreviewButtonWork)
 {
+    set("astuce", "non");
     Tecran tecran;
     tecran.show();
     QApplication::processEvents();

@@ -288,12 +288,14 @@ TEST_F(EditorWindow, UnbuiltMenuItemsAreDisabledAndBuiltOnesWork)
 {
     auto editor = open("a.htm");
     EXPECT_FALSE(editor->command("Nouveau1")->isEnabled());
-    EXPECT_FALSE(editor->command("OuvrirProjet1")->isEnabled());
     editor->runCommand("Nouveau1");
     editor->runCommand("Quitter1");
     editor->runCommand("Cascade1");
     editor->runCommand("Aproposde1");
-    EXPECT_EQ(host.calls, QStringList({"quit", "cascade", "about"}));
+    editor->runCommand("OuvrirProjet1");
+    editor->runCommand("FermerProjet1");
+    EXPECT_EQ(host.calls, QStringList({"quit", "cascade", "about", "openProject", "closeProject"}));
+    EXPECT_EQ(editor->command("OuvrirProjet1")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_TRUE(Tedition::providesCommand("Enregistrer1"));
     EXPECT_FALSE(Tedition::providesCommand("Nouveau1"));
 }

@@ -38,6 +38,7 @@ namespace
 
 std::unique_ptr<Tecran> startMainWindow()
 {
+    ecrireparametre(QStringLiteral("non"), QStringLiteral("astuce"), settingsFile());
     auto tecran = std::make_unique<Tecran>();
     tecran->show();
     QApplication::processEvents();
