@@ -31,6 +31,7 @@ const Tedition::CommandTable &Tedition::commands()
         addDialogCommands(t);
         addPersonalBarCommands(t);
         addImageCommands(t);
+        addHistoryFindCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;

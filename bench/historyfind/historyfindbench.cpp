@@ -9,6 +9,7 @@
 #include "editor/tsauvepapier.h"
 #include "platform/editortextedit.h"
 #include "platform/plaintexteditcontrol.h"
+#include "settings/languagefiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -55,6 +56,15 @@ int main(int argc, char **argv)
 
     QTemporaryDir home;
     qputenv("BRINDEL_HOME", QFile::encodeName(home.path()));
+    // The viewer's caption is a numbered text: give it a language file of its own, so that no
+    // error box waits for an answer.
+    const QString texts = home.filePath(QStringLiteral("essai.dlg"));
+    {
+        QFile file(texts);
+        file.open(QIODevice::WriteOnly);
+        file.write("3900$Historique du presse-papiers\r\n");
+    }
+    startupSettings().dialogue = texts;
     for (int megabytes : sizes) {
         const QByteArray text = generateText(megabytes);
         {

@@ -3,6 +3,8 @@
 #include "platform/documentfile.h"
 #include "platform/editorcontrol.h"
 #include "settings/languagefiles.h"
+#include "settings/programdir.h"
+#include "settings/settingsstore.h"
 #include "tests/editor/fakehost.h"
 #include "tests/editor/qstringprint.h"
 #include "tests/support/scriptedmodals.h"
@@ -144,6 +146,7 @@ TEST_F(MetaDialogs, PageMetaRowsFollowTheirBoxesAndKeepTheirText)
 
 TEST_F(MetaDialogs, UntitledDocumentIsModifiedPathlessAndSavesAsWindowsText)
 {
+    ecrireparametre(QStringLiteral("non"), QStringLiteral("astuce"), settingsFile());
     Tecran tecran;
     tecran.show();
     Tedition *editor = tecran.newUntitledDocument("(defaut).css");
