@@ -9,7 +9,11 @@
 #include "settings/defaultfiles.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "wizards/formfielddialogs.h"
 #include "wizards/imagedialogs.h"
+#include "wizards/mediadialogs.h"
+#include "wizards/styledialogs.h"
+#include "wizards/tabledialogs.h"
 #include "wizards/tchoixfichier.h"
 #include "wizards/tchoixsite.h"
 #include "wizards/tfichierframe.h"
@@ -58,13 +62,26 @@ int runBrindel(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(brindelPicture(QSize(400, 300)).copy(24, 84, 140, 140)));
     Tecran tecran;
     // The dialogs that live for the whole run, in their fixed order.
+    Tcase_coch::createInstance(&tecran);
+    Tradio::createInstance(&tecran);
+    Tmot_pass::createInstance(&tecran);
+    Tent_cache::createInstance(&tecran);
+    Timg_valid::createInstance(&tecran);
+    Tderoule::createInstance(&tecran);
+    Tremplitableau::createInstance(&tecran);
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
     Tchimage::createInstance(&tecran);
     TMap::createInstance(&tecran);
     Tdecoupe::createInstance(&tecran);
+    Tchson::createInstance(&tecran);
+    Tmultimedia::createInstance(&tecran);
+    Tchoix_son::createInstance(&tecran);
+    Tapplet::createInstance(&tecran);
+    Tcouleur::createInstance(&tecran);
     TChoix_Site::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
+    TTab::createInstance(&tecran);
     Tchoixfichier::createInstance(&tecran);
     Tfichier_frame::createInstance(&tecran);
     Tlien::createInstance(&tecran);

@@ -6,6 +6,7 @@
 #include "editor/helppreview.h"
 #include "editor/insertioncommands.h"
 #include "platform/editorcontrol.h"
+#include "wizards/dialogcommands.h"
 #include "wizards/framecommands.h"
 #include "wizards/imagecommands.h"
 #include "wizards/linkcommands.h"
@@ -25,6 +26,7 @@ const Tedition::CommandTable &Tedition::commands()
         addFrameCommands(t);
         addWizardCommands(t);
         addImageCommands(t);
+        addDialogCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;

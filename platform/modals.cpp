@@ -1,18 +1,63 @@
 #include "platform/modals.h"
 
 #include <QApplication>
+#include <QAudioOutput>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QMediaPlayer>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QVideoWidget>
 
 namespace
 {
+
+class QtMediaPlayer final : public MediaPlayer
+{
+public:
+    explicit QtMediaPlayer(QWidget *parent) : m_video(new QVideoWidget(parent))
+    {
+        m_video->setObjectName(QStringLiteral("VideoWidget"));
+        m_video->hide();
+        m_player.setAudioOutput(&m_audio);
+        m_player.setVideoOutput(m_video);
+        QObject::connect(&m_player, &QMediaPlayer::errorOccurred, &m_player,
+                         [this](QMediaPlayer::Error error, const QString &text) {
+                             if (error != QMediaPlayer::NoError && onError)
+                                 onError(int(error), text);
+                         });
+        QObject::connect(&m_player, &QMediaPlayer::hasVideoChanged, &m_player, [this](bool video) {
+            if (onVideoAvailable)
+                onVideoAvailable(video);
+        });
+    }
+    ~QtMediaPlayer() override
+    {
+        m_player.stop();
+        delete m_video.data();
+    }
+
+    void setSource(const QString &path) override
+    {
+        const QUrl url = QUrl::fromLocalFile(path);
+        if (m_player.source() != url)
+            m_player.setSource(url);
+    }
+    void play() override { m_player.play(); }
+    void stop() override { m_player.stop(); }
+    QWidget *videoWidget() override { return m_video; }
+
+private:
+    QMediaPlayer m_player;
+    QAudioOutput m_audio;
+    QPointer<QVideoWidget> m_video;
+};
 
 class QtModals final : public Modals
 {
@@ -112,6 +157,11 @@ QString applicationTitle()
 }
 
 } // namespace
+
+std::unique_ptr<MediaPlayer> Modals::mediaPlayer(QWidget *parent)
+{
+    return std::make_unique<QtMediaPlayer>(parent);
+}
 
 Modals &modals()
 {

@@ -7,11 +7,31 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QDialog;
 class QPrinter;
 class QWidget;
+
+// Plays one media file at a time. Errors come back through `onError`, perhaps after play()
+// has returned: the player's error number and its text.
+class MediaPlayer
+{
+public:
+    virtual ~MediaPlayer() = default;
+
+    virtual void setSource(const QString &path) = 0;
+    virtual void play() = 0;
+    virtual void stop() = 0;
+    // The widget that shows the picture of a file with video, or nullptr.
+    virtual QWidget *videoWidget() = 0;
+
+    std::function<void(int code, const QString &text)> onError;
+    // Told whether the current file has a picture.
+    std::function<void(bool)> onVideoAvailable;
+};
 
 // Every modal interaction of the program goes through this one service: dialogs, message
 // boxes, the input box, the file, colour, font and print dialogs, and launches through the
@@ -59,6 +79,10 @@ public:
     virtual bool openUrl(const QUrl &url) = 0;
     // Starts a program with an argument list, detached; never through a shell command line.
     virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+
+    // A media player whose video widget, if any, belongs to `parent`. By default the real
+    // one, on the system's multimedia framework.
+    virtual std::unique_ptr<MediaPlayer> mediaPlayer(QWidget *parent);
 };
 
 // The service in use; the real one unless a test installed another.

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libgl-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libpng-dev zlib1g-dev libjpeg62-turbo-dev libgif-dev
   libgtest-dev googletest
   xvfb xauth fonts-dejavu-core

@@ -12,7 +12,35 @@ template <typename T> bool takeFront(std::deque<T> &queue, T &out)
     return true;
 }
 
+class ScriptedPlayer final : public MediaPlayer
+{
+public:
+    explicit ScriptedPlayer(ScriptedModals &script) : m_script(script) {}
+
+    void setSource(const QString &path) override
+    {
+        m_script.playerCalls.push_back(QStringLiteral("source ") + path);
+    }
+    void play() override
+    {
+        m_script.playerCalls.push_back(QStringLiteral("play"));
+        std::optional<ScriptedModals::PlayerError> error;
+        if (takeFront(m_script.playerErrors, error) && error && onError)
+            onError(error->code, error->text);
+    }
+    void stop() override { m_script.playerCalls.push_back(QStringLiteral("stop")); }
+    QWidget *videoWidget() override { return nullptr; }
+
+private:
+    ScriptedModals &m_script;
+};
+
 } // namespace
+
+std::unique_ptr<MediaPlayer> ScriptedModals::mediaPlayer(QWidget *)
+{
+    return std::make_unique<ScriptedPlayer>(*this);
+}
 
 int ScriptedModals::execDialog(QDialog &dialog)
 {

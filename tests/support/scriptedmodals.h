@@ -36,6 +36,15 @@ public:
     // Each handler sets up the printer (for instance a PDF output file) and returns OK or not.
     std::deque<std::function<bool(QPrinter &)>> printAnswers;
 
+    // The scripted players: each call is logged as "source <path>", "play" or "stop"; a play
+    // takes the next scripted error, if any, and reports it at once.
+    struct PlayerError {
+        int code;
+        QString text;
+    };
+    std::deque<std::optional<PlayerError>> playerErrors;
+    std::vector<QString> playerCalls;
+
     std::vector<QString> dialogsShown; // object names of the dialogs
     std::vector<Message> messages;
     std::vector<FileRequest> fileRequests;
@@ -58,6 +67,7 @@ public:
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
+    std::unique_ptr<MediaPlayer> mediaPlayer(QWidget *parent) override;
 
     // True when every scripted answer was used.
     bool allAnswersUsed() const;
