@@ -4,6 +4,8 @@
 #include "app/brindelpicture.h"
 #include "app/tecran.h"
 #include "app/tlogo.h"
+#include "options/personaltexts.h"
+#include "options/toptions.h"
 #include "platform/ioerror.h"
 #include "platform/modals.h"
 #include "settings/defaultfiles.h"
@@ -27,6 +29,7 @@ bool prepareSettings()
     try {
         recreateIfMissing(QStringLiteral("brindel.sav"), settingsFile());
         lireDemarrage();
+        personalTexts().load(settingsFile());
         return true;
     } catch (const IoError &error) {
         showError(nullptr, QCoreApplication::translate(
@@ -61,6 +64,7 @@ int runBrindel(int argc, char **argv)
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
     Tchimage::createInstance(&tecran);
+    Toptions::createInstance(&tecran);
     TMap::createInstance(&tecran);
     Tdecoupe::createInstance(&tecran);
     TChoix_Site::createInstance(&tecran);

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "app/taboutbox.h"
 #include "editor/tedition.h"
+#include "options/personalbar.h"
 #include "platform/atomicfile.h"
 #include "platform/editorcontrol.h"
 #include "platform/filefilter.h"
@@ -136,6 +137,7 @@ void Tecran::FormCreate()
     });
     step([&] { appState().autoTransform = lireentier(QStringLiteral("auto"), file, 0); });
     step([&] { refreshClock(); });
+    step([&] { m_personalBar->loadPictures(file); });
     step([&] {
         m_personalBar->setVisible(lireparametre(QStringLiteral("barrevisible"), file) ==
                                   QLatin1String("1"));

@@ -12,6 +12,7 @@ class QMenu;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class PersonalBar;
 class Tedition;
 
 // The main window: a frame of editor windows with the menus, the toolbar, the personal bar
@@ -30,6 +31,7 @@ public:
     Tedition *activeEditor() const;
     QList<Tedition *> editors() const;
     QMdiArea *mdiArea() const { return m_mdi; }
+    PersonalBar *personalBar() const { return m_personalBar; }
 
     QString statusPanelText(int panel) const;
     QAction *action(const QString &name) const;
@@ -54,6 +56,8 @@ public:
     void writeMailCommand() override;
     void aboutCommand(QWidget *owner) override;
     void fillWindowList(QMenu *menu) override;
+    void setPersonalBarVisible(bool visible) override;
+    void optionsCommand(QWidget *owner) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -81,7 +85,7 @@ private:
 
     QMdiArea *m_mdi = nullptr;
     QToolBar *m_toolBar = nullptr;
-    QWidget *m_personalBar = nullptr;
+    PersonalBar *m_personalBar = nullptr;
     QWidget *m_browserPanel = nullptr;
     QLabel *m_freeSpace = nullptr;
     QList<QLabel *> m_panels;

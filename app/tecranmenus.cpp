@@ -6,11 +6,11 @@
 #include "app/toolbaricons.h"
 #include "editor/helppreview.h"
 #include "editor/tedition.h"
+#include "options/personalbar.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -218,27 +218,6 @@ void Tecran::buildToolBar()
     }
 }
 
-void Tecran::buildPersonalBar()
-{
-    m_personalBar = new QWidget(this);
-    m_personalBar->setObjectName(QStringLiteral("Panel1"));
-    auto *layout = new QHBoxLayout(m_personalBar);
-    layout->setContentsMargins(2, 1, 2, 1);
-    layout->setSpacing(1);
-    // The personal buttons insert the user's own texts once their options are built; until
-    // then they show their numbers, disabled.
-    for (int i = 1; i <= 20; ++i) {
-        auto *button = new QToolButton(m_personalBar);
-        button->setObjectName(QStringLiteral("SpeedButton%1").arg(i));
-        button->setText(i <= 19 ? QString::number(i) : QStringLiteral("…"));
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setEnabled(false);
-        layout->addWidget(button);
-    }
-    layout->addStretch();
-}
-
 void Tecran::setHint(QAction *action, const QString &hint)
 {
     const Hint parts = splitHint(hint);
@@ -318,8 +297,7 @@ void Tecran::creationmenu()
     buttonHint("ToolButton31", 420);
     buttonHint("ToolButton33", 1140);
     for (int i = 1; i <= 20; ++i) {
-        if (auto *b =
-                m_personalBar->findChild<QToolButton *>(QStringLiteral("SpeedButton%1").arg(i)))
+        if (QToolButton *b = m_personalBar->button(i))
             setHint(b, texteMenu1(i <= 19 ? 500 + i : 520));
     }
     caption("Liensite1", 423);

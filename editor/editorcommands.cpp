@@ -5,6 +5,7 @@
 #include "editor/editorhost.h"
 #include "editor/helppreview.h"
 #include "editor/insertioncommands.h"
+#include "options/personalbarcommands.h"
 #include "platform/editorcontrol.h"
 #include "wizards/framecommands.h"
 #include "wizards/imagecommands.h"
@@ -25,6 +26,7 @@ const Tedition::CommandTable &Tedition::commands()
         addFrameCommands(t);
         addWizardCommands(t);
         addImageCommands(t);
+        addPersonalBarCommands(t);
         for (const QString &name : insertionCommandNames())
             t.insert(name, [name](Tedition &e) { runInsertionCommand(name, e.control(), &e); });
         return t;

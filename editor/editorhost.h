@@ -36,4 +36,8 @@ public:
 
     // Appends the list of open editor windows to a window menu about to open.
     virtual void fillWindowList(QMenu *menu) = 0;
+
+    // The personal bar strip and the options dialog.
+    virtual void setPersonalBarVisible(bool visible) = 0;
+    virtual void optionsCommand(QWidget *owner) = 0;
 };

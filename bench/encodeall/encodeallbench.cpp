@@ -87,6 +87,8 @@ public:
     void writeMailCommand() override {}
     void aboutCommand(QWidget *) override {}
     void fillWindowList(QMenu *) override {}
+    void setPersonalBarVisible(bool) override {}
+    void optionsCommand(QWidget *) override {}
 };
 
 // An HTML page of about `megabytes` MB with French accents, signs and vertical bars on

@@ -227,6 +227,8 @@ TEST_F(MainWindow, EditorCommandsDoNothingWithoutAnEditor)
     tecran->tileVerticalCommand();
     tecran->cascadeCommand();
     tecran->arrangeIconsCommand();
+    // The options button is the one button that works without an editor: its dialog opens.
+    answers.dialogs.push_back([](QDialog &) { return int(QDialog::Rejected); });
     for (QToolButton *button : tecran->findChildren<QToolButton *>()) {
         if (button->isEnabled() && !button->menu())
             button->click();
@@ -235,6 +237,7 @@ TEST_F(MainWindow, EditorCommandsDoNothingWithoutAnEditor)
     EXPECT_TRUE(tecran->editors().isEmpty());
     EXPECT_TRUE(answers.messages.empty());
     EXPECT_EQ(answers.unscripted, 0);
+    EXPECT_EQ(answers.dialogsShown, std::vector<QString>{"Toptions"});
 }
 
 TEST_F(MainWindow, ClosingAnEditorEmptiesItsStatusPanels)

@@ -30,4 +30,9 @@ public:
     void writeMailCommand() override { calls << "mail"; }
     void aboutCommand(QWidget *) override { calls << "about"; }
     void fillWindowList(QMenu *) override {}
+    void setPersonalBarVisible(bool visible) override
+    {
+        calls << (visible ? "showPersonalBar" : "hidePersonalBar");
+    }
+    void optionsCommand(QWidget *) override { calls << "options"; }
 };
