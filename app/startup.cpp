@@ -10,8 +10,11 @@
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
 #include "wizards/imagedialogs.h"
+#include "wizards/tchoix.h"
 #include "wizards/tchoixfichier.h"
+#include "wizards/tchoixfond.h"
 #include "wizards/tchoixsite.h"
+#include "wizards/tdebuthtm.h"
 #include "wizards/tfichierframe.h"
 #include "wizards/tlien.h"
 #include "wizards/tmeta.h"
@@ -60,12 +63,15 @@ int runBrindel(int argc, char **argv)
     // The dialogs that live for the whole run, in their fixed order.
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
+    Tdebuthtm::createInstance(&tecran);
     Tchimage::createInstance(&tecran);
     TMap::createInstance(&tecran);
     Tdecoupe::createInstance(&tecran);
     TChoix_Site::createInstance(&tecran);
+    Tchoixfond::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
     Tchoixfichier::createInstance(&tecran);
+    Tchoix::createInstance(&tecran);
     Tfichier_frame::createInstance(&tecran);
     Tlien::createInstance(&tecran);
     splash.reset();
