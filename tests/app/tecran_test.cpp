@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -227,14 +228,20 @@ TEST_F(MainWindow, EditorCommandsDoNothingWithoutAnEditor)
     tecran->tileVerticalCommand();
     tecran->cascadeCommand();
     tecran->arrangeIconsCommand();
+    // The new-file button needs no editor: its chooser shows, and is cancelled.
+    answers.dialogs.push_back([](QDialog &) { return int(QDialog::Rejected); });
     for (QToolButton *button : tecran->findChildren<QToolButton *>()) {
-        if (button->isEnabled() && !button->menu())
+        if (button->isEnabled() && !button->menu()) {
+            const int before = answers.unscripted;
             button->click();
+            EXPECT_EQ(answers.unscripted, before) << button->objectName().toStdString();
+        }
     }
     QApplication::processEvents();
     EXPECT_TRUE(tecran->editors().isEmpty());
     EXPECT_TRUE(answers.messages.empty());
     EXPECT_EQ(answers.unscripted, 0);
+    EXPECT_EQ(answers.dialogsShown, std::vector<QString>{"Tchoix"});
 }
 
 TEST_F(MainWindow, ClosingAnEditorEmptiesItsStatusPanels)
