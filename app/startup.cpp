@@ -22,8 +22,11 @@
 #include "wizards/styledialogs.h"
 #include "wizards/tabledialogs.h"
 #include "wizards/imagedialogs.h"
+#include "wizards/tchoix.h"
 #include "wizards/tchoixfichier.h"
+#include "wizards/tchoixfond.h"
 #include "wizards/tchoixsite.h"
+#include "wizards/tdebuthtm.h"
 #include "wizards/tfichierframe.h"
 #include "wizards/tlien.h"
 #include "wizards/tmeta.h"
@@ -82,6 +85,7 @@ int runBrindel(int argc, char **argv)
     Tremplitableau::createInstance(&tecran);
     Tmeta2::createInstance(&tecran);
     Tmeta::createInstance(&tecran);
+    Tdebuthtm::createInstance(&tecran);
     Tchimage::createInstance(&tecran);
     Toptions::createInstance(&tecran);
     Tprojet::createInstance(&tecran);
@@ -94,9 +98,11 @@ int runBrindel(int argc, char **argv)
     Tcouleur::createInstance(&tecran);
     TAstuce::createInstance(&tecran);
     TChoix_Site::createInstance(&tecran);
+    Tchoixfond::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
     TTab::createInstance(&tecran);
     Tchoixfichier::createInstance(&tecran);
+    Tchoix::createInstance(&tecran);
     Tsauve_papier::createInstance(&tecran);
     Tfichier_frame::createInstance(&tecran);
     Tlien::createInstance(&tecran);

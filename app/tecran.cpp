@@ -17,6 +17,7 @@
 #include "settings/programdir.h"
 #include "settings/settingsstore.h"
 #include "wizards/pagehead.h"
+#include "wizards/tchoix.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -235,6 +236,11 @@ void Tecran::showMenusOf(QMdiSubWindow *window)
         if (m != m_windowMenu) // the window menu is hidden in the main window's own menu bar
             bar->addMenu(m);
     }
+}
+
+void Tecran::newFileCommand()
+{
+    Tchoix::instance().run(*this);
 }
 
 void Tecran::openFileCommand()

@@ -47,6 +47,7 @@ public:
     void setStatusPanel(int panel, const QString &text) override;
     void setSaveButtonEnabled(bool enabled) override;
     void openFileCommand() override;
+    void newFileCommand() override;
     Tedition *newUntitledDocument(const QString &caption) override;
     void quitCommand() override;
     void tileHorizontalCommand() override;

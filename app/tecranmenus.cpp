@@ -52,9 +52,9 @@ void Tecran::buildMenus()
 {
     auto *file = new QMenu(QStringLiteral("&Fichier"), this);
     file->setObjectName(QStringLiteral("File1"));
-    // The new-file chooser and projects come with their own dialogs; until then they are off.
-    addAction(file, QStringLiteral("FileNewItem"), QStringLiteral("&Nouveau..."))
-        ->setEnabled(false);
+    connect(addAction(file, QStringLiteral("FileNewItem"), QStringLiteral("&Nouveau...")),
+            &QAction::triggered, this, &Tecran::newFileCommand);
+    // Projects come with their own dialog; until then they are off.
     connect(addAction(file, QStringLiteral("Ouvrirfichier1"), QStringLiteral("O&uvrir fichier")),
             &QAction::triggered, this, &Tecran::openFileCommand);
     file->addSeparator();
@@ -151,8 +151,9 @@ void Tecran::buildToolBar()
     m_toolBar->setMovable(false);
     m_toolBar->setIconSize(QSize(22, 22));
 
-    addToolButton(QStringLiteral("ToolButton9"), QStringLiteral("Nouveau|Créer un nouveau fichier"))
-        ->setEnabled(false);
+    connect(addToolButton(QStringLiteral("ToolButton9"),
+                          QStringLiteral("Nouveau|Créer un nouveau fichier")),
+            &QToolButton::clicked, this, &Tecran::newFileCommand);
     addToolButton(QStringLiteral("ToolButton1"), QStringLiteral("Ouvrir un projet"))
         ->setEnabled(false);
     addToolButton(QStringLiteral("ToolButton33"), QStringLiteral("Fermer le projet"))

@@ -42,6 +42,7 @@ const Tedition::CommandTable &Tedition::commands()
 void addDocumentCommands(Tedition::CommandTable &t)
 {
     // Fichier
+    t.insert(QStringLiteral("Nouveau1"), [](Tedition &e) { e.host().newFileCommand(); });
     t.insert(QStringLiteral("OuvrirFichier1"), [](Tedition &e) { e.host().openFileCommand(); });
     t.insert(QStringLiteral("Enregistrer1"), [](Tedition &e) { e.sauve(); });
     t.insert(QStringLiteral("Enregistrersous1"), [](Tedition &e) { e.saveAs(); });

@@ -18,6 +18,8 @@ public:
     virtual void setSaveButtonEnabled(bool enabled) = 0;
 
     virtual void openFileCommand() = 0;
+    // The new-file chooser.
+    virtual void newFileCommand() = 0;
     virtual void quitCommand() = 0;
     virtual void tileHorizontalCommand() = 0;
     virtual void tileVerticalCommand() = 0;

@@ -76,6 +76,7 @@ public:
     void setStatusPanel(int, const QString &) override {}
     void setSaveButtonEnabled(bool) override {}
     void openFileCommand() override {}
+    void newFileCommand() override {}
     Tedition *newUntitledDocument(const QString &) override { return nullptr; }
     void quitCommand() override {}
     void tileHorizontalCommand() override {}

@@ -15,6 +15,7 @@ public:
     void setStatusPanel(int panel, const QString &text) override { panels[panel] = text; }
     void setSaveButtonEnabled(bool enabled) override { saveButton = enabled; }
     void openFileCommand() override { calls << "open"; }
+    void newFileCommand() override { calls << "new"; }
     Tedition *newUntitledDocument(const QString &caption) override
     {
         calls << "untitled " + caption;
