@@ -97,6 +97,7 @@ int runBrindel(int argc, char **argv)
     Tapplet::createInstance(&tecran);
     Tcouleur::createInstance(&tecran);
     TAstuce::createInstance(&tecran);
+    TAstuce::instance().setOptionsDialog([](QWidget *) { Toptions::instance().execute(); });
     TChoix_Site::createInstance(&tecran);
     Tchoixfond::createInstance(&tecran);
     Tanalyseur::createInstance(&tecran);
