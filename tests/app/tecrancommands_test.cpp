@@ -36,6 +36,9 @@ protected:
 
     void SetUp() override
     {
+        // The tip of the day has its own tests.
+        ecrireparametre(QStringLiteral("non"), QStringLiteral("astuce"),
+                        dir.file(QStringLiteral("brindel.sav")));
         tecran->show();
         QApplication::processEvents();
     }

@@ -32,6 +32,9 @@ protected:
 
     std::unique_ptr<Tecran> start()
     {
+        // The tip of the day has its own tests.
+        ecrireparametre(QStringLiteral("non"), QStringLiteral("astuce"),
+                        dir.file(QStringLiteral("brindel.sav")));
         auto tecran = std::make_unique<Tecran>();
         tecran->show();
         QApplication::processEvents();
