@@ -47,8 +47,9 @@ FileBrowserPanel &Tecran::browserPanel() const
 
 void Tecran::pointImageChooserAt(const QString &directory)
 {
-    // The image chooser's file list starts in the project too, once that chooser exists.
+    // The image chooser's file list starts in the project at its next use.
     Q_UNUSED(directory);
+    appState().imageChooserAtProject = true;
 }
 
 void Tecran::openProjectCommand()
