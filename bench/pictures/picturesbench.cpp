@@ -18,12 +18,12 @@ namespace
 QImage noisyPicture(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
-    quint32 seed = 12345;
+    quint32 rngState = 12345;
     for (int y = 0; y < height; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            seed = seed * 1103515245u + 12345u;
-            line[x] = qRgb((x + (seed >> 24)) & 0xFF, (y * 3) & 0xFF, (x ^ y) & 0xFF);
+            rngState = rngState * 1103515245u + 12345u;
+            line[x] = qRgb((x + (rngState >> 24)) & 0xFF, (y * 3) & 0xFF, (x ^ y) & 0xFF);
         }
     }
     return image;

@@ -195,9 +195,9 @@ const QList<DecodeCase> &decodeCases()
          {{0, 0, qRgba(255, 0, 128, 64)}}},
         {"png interlaced",
          [] {
-             PngSpec spec{PNG_COLOR_TYPE_RGB, 8, 9, 9, interlacedRgb(9), {}, {}, {}};
-             spec.interlaced = true;
-             return png(spec);
+             PngSpec layout{PNG_COLOR_TYPE_RGB, 8, 9, 9, interlacedRgb(9), {}, {}, {}};
+             layout.interlaced = true;
+             return png(layout);
          },
          PictureFormat::Png, 9, 9, interlacedRgbPixels(9)},
         {"gif global map",

@@ -37,24 +37,24 @@ int channelsOf(int colourType)
 
 // Rows packed at the bit depth: below 8 bits the first pixel takes the high bits, 16-bit
 // samples are big-endian.
-std::vector<std::vector<png_byte>> packedRows(const PngSpec &spec)
+std::vector<std::vector<png_byte>> packedRows(const PngSpec &layout)
 {
-    const int channels = channelsOf(spec.colourType);
-    const int perRow = spec.width * channels;
-    std::vector<std::vector<png_byte>> rows(size_t(spec.height));
-    for (int y = 0; y < spec.height; ++y) {
+    const int channels = channelsOf(layout.colourType);
+    const int perRow = layout.width * channels;
+    std::vector<std::vector<png_byte>> rows(size_t(layout.height));
+    for (int y = 0; y < layout.height; ++y) {
         std::vector<png_byte> &row = rows[size_t(y)];
-        row.assign(size_t((perRow * spec.bitDepth + 7) / 8), 0);
+        row.assign(size_t((perRow * layout.bitDepth + 7) / 8), 0);
         for (int i = 0; i < perRow; ++i) {
-            const int value = spec.samples.value(y * perRow + i);
-            if (spec.bitDepth == 16) {
+            const int value = layout.samples.value(y * perRow + i);
+            if (layout.bitDepth == 16) {
                 row[size_t(2 * i)] = png_byte(value >> 8);
                 row[size_t(2 * i + 1)] = png_byte(value & 0xFF);
-            } else if (spec.bitDepth == 8) {
+            } else if (layout.bitDepth == 8) {
                 row[size_t(i)] = png_byte(value);
             } else {
-                const int bit = i * spec.bitDepth;
-                row[size_t(bit / 8)] |= png_byte(value << (8 - spec.bitDepth - bit % 8));
+                const int bit = i * layout.bitDepth;
+                row[size_t(bit / 8)] |= png_byte(value << (8 - layout.bitDepth - bit % 8));
             }
         }
     }
@@ -102,34 +102,34 @@ void jpegFailure(j_common_ptr info)
 
 } // namespace
 
-QByteArray png(const PngSpec &spec)
+QByteArray png(const PngSpec &layout)
 {
     QByteArray out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, pngFailure, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, appendPng, nullptr);
-    png_set_IHDR(png, info, png_uint_32(spec.width), png_uint_32(spec.height), spec.bitDepth,
-                 spec.colourType, spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, png_uint_32(layout.width), png_uint_32(layout.height), layout.bitDepth,
+                 layout.colourType, layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> palette;
-    for (QRgb colour : spec.palette)
+    for (QRgb colour : layout.palette)
         palette.push_back(
             {png_byte(qRed(colour)), png_byte(qGreen(colour)), png_byte(qBlue(colour))});
     if (!palette.empty())
         png_set_PLTE(png, info, palette.data(), int(palette.size()));
-    std::vector<png_byte> alphas(spec.trnsAlpha.begin(), spec.trnsAlpha.end());
+    std::vector<png_byte> alphas(layout.trnsAlpha.begin(), layout.trnsAlpha.end());
     png_color_16 transparent{};
-    if (spec.trnsColour.size() == 1)
-        transparent.gray = png_uint_16(spec.trnsColour[0]);
-    if (spec.trnsColour.size() == 3) {
-        transparent.red = png_uint_16(spec.trnsColour[0]);
-        transparent.green = png_uint_16(spec.trnsColour[1]);
-        transparent.blue = png_uint_16(spec.trnsColour[2]);
+    if (layout.trnsColour.size() == 1)
+        transparent.gray = png_uint_16(layout.trnsColour[0]);
+    if (layout.trnsColour.size() == 3) {
+        transparent.red = png_uint_16(layout.trnsColour[0]);
+        transparent.green = png_uint_16(layout.trnsColour[1]);
+        transparent.blue = png_uint_16(layout.trnsColour[2]);
     }
-    if (!alphas.empty() || !spec.trnsColour.isEmpty())
+    if (!alphas.empty() || !layout.trnsColour.isEmpty())
         png_set_tRNS(png, info, alphas.empty() ? nullptr : alphas.data(), int(alphas.size()),
-                     spec.trnsColour.isEmpty() ? nullptr : &transparent);
-    std::vector<std::vector<png_byte>> rows = packedRows(spec);
+                     layout.trnsColour.isEmpty() ? nullptr : &transparent);
+    std::vector<std::vector<png_byte>> rows = packedRows(layout);
     std::vector<png_bytep> pointers;
     for (auto &row : rows)
         pointers.push_back(row.data());
@@ -140,7 +140,7 @@ QByteArray png(const PngSpec &spec)
     return out;
 }
 
-QByteArray gif(const GifSpec &spec)
+QByteArray gif(const GifSpec &layout)
 {
     QByteArray out;
     int error = 0;
@@ -148,11 +148,11 @@ QByteArray gif(const GifSpec &spec)
     if (!file)
         failTest("EGifOpen");
     EGifSetGifVersion(file, true);
-    ColorMapObject *global = gifMap(spec.globalMap);
-    if (EGifPutScreenDesc(file, spec.width, spec.height, 8, 0, global) == GIF_ERROR)
+    ColorMapObject *global = gifMap(layout.globalMap);
+    if (EGifPutScreenDesc(file, layout.width, layout.height, 8, 0, global) == GIF_ERROR)
         failTest("EGifPutScreenDesc");
     GifFreeMapObject(global);
-    for (const GifFrame &frame : spec.frames) {
+    for (const GifFrame &frame : layout.frames) {
         if (frame.transparentIndex >= 0) {
             GraphicsControlBlock control{};
             control.DisposalMode = DISPOSAL_UNSPECIFIED;

@@ -23,7 +23,7 @@ struct PngSpec {
     QList<int> trnsColour; // grey (one value) or RGB (three values) made transparent
     bool interlaced = false;
 };
-QByteArray png(const PngSpec &spec);
+QByteArray png(const PngSpec &layout);
 
 // A GIF of one or more frames.
 struct GifFrame {
@@ -38,7 +38,7 @@ struct GifSpec {
     QList<QRgb> globalMap; // empty: none
     QList<GifFrame> frames;
 };
-QByteArray gif(const GifSpec &spec);
+QByteArray gif(const GifSpec &layout);
 
 // Cuts the first frame's local colour map down to `keptColours` (a power of two) in the bytes
 // of a file made by gif() with no global map, no extension and a local map, leaving the pixel
