@@ -20,18 +20,7 @@ const QColor kGreen(0x2f, 0x8f, 0x4e);
 
 void page(QPainter &p, QRectF r)
 {
-    QPainterPath path;
-    path.moveTo(r.left(), r.top());
-    path.lineTo(r.right() - 5, r.top());
-    path.lineTo(r.right(), r.top() + 5);
-    path.lineTo(r.right(), r.bottom());
-    path.lineTo(r.left(), r.bottom());
-    path.closeSubpath();
-    p.setPen(QPen(kInk, 1.2));
-    p.setBrush(kPaper);
-    p.drawPath(path);
-    p.drawLine(QPointF(r.right() - 5, r.top()), QPointF(r.right() - 5, r.top() + 5));
-    p.drawLine(QPointF(r.right() - 5, r.top() + 5), QPointF(r.right(), r.top() + 5));
+    drawPageOutline(p, r, 5, kInk, kPaper);
 }
 
 void folder(QPainter &p)
@@ -211,6 +200,22 @@ const QHash<QString, Painter> &painters()
 }
 
 } // namespace
+
+void drawPageOutline(QPainter &p, QRectF r, qreal corner, const QColor &ink, const QColor &paper)
+{
+    QPainterPath path;
+    path.moveTo(r.left(), r.top());
+    path.lineTo(r.right() - corner, r.top());
+    path.lineTo(r.right(), r.top() + corner);
+    path.lineTo(r.right(), r.bottom());
+    path.lineTo(r.left(), r.bottom());
+    path.closeSubpath();
+    p.setPen(QPen(ink, 1.2));
+    p.setBrush(paper);
+    p.drawPath(path);
+    p.drawLine(QPointF(r.right() - corner, r.top()), QPointF(r.right() - corner, r.top() + corner));
+    p.drawLine(QPointF(r.right() - corner, r.top() + corner), QPointF(r.right(), r.top() + corner));
+}
 
 QIcon toolBarIcon(const QString &button)
 {

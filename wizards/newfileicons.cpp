@@ -1,5 +1,7 @@
 #include "wizards/newfileicons.h"
 
+#include "app/toolbaricons.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -14,18 +16,7 @@ const QColor kPaper(0xfb, 0xfb, 0xf6);
 void page(QPainter &p)
 {
     const QRectF r(5.5, 2.5, 21, 27);
-    QPainterPath path;
-    path.moveTo(r.left(), r.top());
-    path.lineTo(r.right() - 6, r.top());
-    path.lineTo(r.right(), r.top() + 6);
-    path.lineTo(r.right(), r.bottom());
-    path.lineTo(r.left(), r.bottom());
-    path.closeSubpath();
-    p.setPen(QPen(kInk, 1.2));
-    p.setBrush(kPaper);
-    p.drawPath(path);
-    p.drawLine(QPointF(r.right() - 6, r.top()), QPointF(r.right() - 6, r.top() + 6));
-    p.drawLine(QPointF(r.right() - 6, r.top() + 6), QPointF(r.right(), r.top() + 6));
+    drawPageOutline(p, r, 6, kInk, kPaper);
     // A few lines of text on the page.
     p.setPen(QPen(QColor(0xa0, 0xa8, 0xb4), 1));
     for (int y = 10; y <= 14; y += 4)
