@@ -60,6 +60,7 @@ public:
     void aboutCommand(QWidget *owner) override;
     void fillWindowList(QMenu *menu) override;
     void openProjectCommand() override;
+    void newSiteCommand() override { openSiteProject(); }
     void closeProjectCommand() override;
 
     // Projects (app/tecranprojects.cpp). The file browser panel, hidden while no project is

@@ -30,6 +30,9 @@ public:
     // Closing may close the editor window that asked, once the command returns.
     virtual void openProjectCommand() = 0;
     virtual void closeProjectCommand() = 0;
+    // The new-file chooser's site: the project chooser with its directory button; OK opens
+    // the chosen directory as the project.
+    virtual void newSiteCommand() = 0;
     virtual void visitSiteCommand() = 0;
     virtual void writeMailCommand() = 0;
     virtual void aboutCommand(QWidget *owner) = 0;

@@ -23,14 +23,13 @@ namespace
 struct ItemDesign {
     const char *caption;
     int icon;
-    bool available; // the site comes with the project dialog
 };
 
 constexpr ItemDesign kItems[Tchoix::ItemCount] = {
-    {"Fichier HTML", 0, true},       {"Fichier HTML muni de frames", 0, true},
-    {"Fichier Javascript", 1, true}, {"Fichier Feuille de style", 2, true},
-    {"Fichier Chaîne IE", 3, true},  {"Site", 4, false},
-    {"Fichier texte", 5, true},
+    {"Fichier HTML", 0},       {"Fichier HTML muni de frames", 0},
+    {"Fichier Javascript", 1}, {"Fichier Feuille de style", 2},
+    {"Fichier Chaîne IE", 3},  {"Site", 4},
+    {"Fichier texte", 5},
 };
 
 QPointer<Tchoix> &theInstance()
@@ -51,7 +50,6 @@ Tchoix::Tchoix(QWidget *parent) : QDialog(parent)
     for (const ItemDesign &design : kItems) {
         auto *item = new QStandardItem(newFileIcon(design.icon), QString::fromUtf8(design.caption));
         item->setEditable(false);
-        item->setEnabled(design.available);
         m_items->appendRow(item);
     }
 
@@ -153,10 +151,13 @@ void Tchoix::act(EditorHost &host, int item)
     case Channel:
         openGeneratedDocument(host, QStringLiteral("(defaut).cdf"), channelSkeleton());
         break;
+    case Site:
+        host.newSiteCommand();
+        break;
     case Text:
         host.newUntitledDocument(QStringLiteral("(defaut).txt"));
         break;
     default:
-        break; // greyed out: the project dialog is not built
+        break;
     }
 }

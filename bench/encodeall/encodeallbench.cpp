@@ -85,6 +85,7 @@ public:
     void arrangeIconsCommand() override {}
     void closeAllCommand() override {}
     void openProjectCommand() override {}
+    void newSiteCommand() override {}
     void closeProjectCommand() override {}
     void visitSiteCommand() override {}
     void writeMailCommand() override {}

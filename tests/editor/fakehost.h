@@ -28,6 +28,7 @@ public:
     void arrangeIconsCommand() override { calls << "arrangeIcons"; }
     void closeAllCommand() override { calls << "closeAll"; }
     void openProjectCommand() override { calls << "openProject"; }
+    void newSiteCommand() override { calls << "newSite"; }
     void closeProjectCommand() override { calls << "closeProject"; }
     void visitSiteCommand() override { calls << "site"; }
     void writeMailCommand() override { calls << "mail"; }

@@ -1,5 +1,6 @@
 #include "app/appstate.h"
 #include "app/tecran.h"
+#include "app/tprojet.h"
 #include "editor/tedition.h"
 #include "platform/editorcontrol.h"
 #include "settings/languagefiles.h"
@@ -96,11 +97,8 @@ TEST_F(NewFiles, ChooserMakesEachKindOfFile)
         EXPECT_EQ(items->rowCount(), 7);
         for (int i = 0; i < 7; ++i)
             EXPECT_EQ(items->item(i)->text(), texteDialogue(3201 + i));
-        EXPECT_TRUE(items->item(Tchoix::FramesPage)->isEnabled());
-        EXPECT_FALSE(items->item(Tchoix::Site)->isEnabled());
-        // A greyed item does nothing when clicked; the chooser stays open.
-        Q_EMIT list->clicked(items->index(Tchoix::Site, 0));
-        EXPECT_EQ(d.result(), 0);
+        for (int i = 0; i < 7; ++i)
+            EXPECT_TRUE(items->item(i)->isEnabled()) << i;
         return pick(Tchoix::Script)(d);
     });
     tecran.action("FileNewItem")->trigger();
@@ -125,6 +123,21 @@ TEST_F(NewFiles, ChooserMakesEachKindOfFile)
         return int(QDialog::Rejected);
     });
     tecran.action("FileNewItem")->trigger();
+    // The site item shows the project chooser with its directory button; OK opens the
+    // chosen directory as the project.
+    const QString site = dir.file("site");
+    QDir().mkpath(site);
+    answers.dialogs.push_back(pick(Tchoix::Site));
+    answers.dialogs.push_back([&](QDialog &d) {
+        EXPECT_EQ(d.objectName(), "Tprojet");
+        d.show();
+        EXPECT_TRUE(child<QPushButton>(d, "BitBtn1")->isVisible());
+        static_cast<Tprojet &>(d).setDirectory(site);
+        return press("OKBtn")(d);
+    });
+    tecran.action("FileNewItem")->trigger();
+    EXPECT_EQ(appState().projectDirectory, site);
+    EXPECT_TRUE(appState().projectOpen);
     EXPECT_TRUE(answers.allAnswersUsed());
 
     const QList<Tedition *> editors = tecran.editors();
