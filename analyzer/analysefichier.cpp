@@ -28,10 +28,13 @@ IoError fichierBinaire(const QString &nom)
                        .arg(nom));
 }
 
+// Reads a file in pieces, without copying it where it can: the file is mapped one window at a
+// time, so that at most one window is held whatever the file's size. A file that cannot be
+// mapped (a pipe, a special file) is read in blocks into one buffer instead.
 class Lecteur
 {
 public:
-    explicit Lecteur(const QString &chemin) : m_fichier(chemin), m_bloc(std::size_t(kBloc))
+    explicit Lecteur(const QString &chemin) : m_fichier(chemin)
     {
         const QFileInfo info(chemin);
         if (info.isDir())
@@ -41,11 +44,35 @@ public:
                 throw IoError(tr("Le fichier %1 est introuvable.").arg(chemin));
             throw erreur();
         }
+        // Only a regular file of known size is mapped; /proc files tell a size of 0.
+        m_taille = m_fichier.size();
+        m_carte = !m_fichier.isSequential() && m_taille > 0;
     }
 
-    // The next block, empty at the end of the file.
+    ~Lecteur() { libereFenetre(); }
+    Lecteur(const Lecteur &) = delete;
+    Lecteur &operator=(const Lecteur &) = delete;
+
+    // The next piece, empty at the end of the file.
     QByteArrayView suivant()
     {
+        libereFenetre();
+        if (m_carte && m_position < m_taille) {
+            const qint64 taille = std::min<qint64>(kFenetreLecture, m_taille - m_position);
+            m_fenetre = m_fichier.map(m_position, taille);
+            if (m_fenetre) {
+                m_position += taille;
+                return QByteArrayView(m_fenetre, qsizetype(taille));
+            }
+            // Not mappable: the blocks are read from here on.
+            m_carte = false;
+            if (!m_fichier.seek(m_position))
+                throw erreur();
+        }
+        if (m_carte)
+            return {};
+        if (m_bloc.empty())
+            m_bloc.resize(std::size_t(kBloc));
         const qint64 lus = m_fichier.read(m_bloc.data(), kBloc);
         if (lus < 0)
             throw erreur();
@@ -54,11 +81,21 @@ public:
 
     void recommence()
     {
-        if (!m_fichier.seek(0))
+        libereFenetre();
+        m_position = 0;
+        if (!m_carte && !m_fichier.seek(0))
             throw erreur();
     }
 
 private:
+    void libereFenetre()
+    {
+        if (m_fenetre) {
+            m_fichier.unmap(m_fenetre);
+            m_fenetre = nullptr;
+        }
+    }
+
     IoError erreur() const
     {
         return IoError(tr("Impossible de lire le fichier %1 : %2")
@@ -66,6 +103,10 @@ private:
     }
 
     QFile m_fichier;
+    qint64 m_taille = 0;
+    bool m_carte = false; // pieces are mapped windows
+    qint64 m_position = 0;
+    uchar *m_fenetre = nullptr;
     std::vector<char> m_bloc;
 };
 

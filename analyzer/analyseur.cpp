@@ -229,28 +229,28 @@ private:
     {
         if (m_mot.empty())
             return;
-        preparecle(m_mot, m_cle);
-        const auto [v, paire, seule] = dictionnaire::classe(m_cle);
+        const std::string_view cle = preparecle(m_mot, m_tamponCle);
+        const auto [v, paire, seule] = dictionnaire::classe(cle);
         if (!paire && v != 1 && !seule)
             enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
         if (paire) {
-            m_pile.empiler(m_mot);
+            empile(m_mot);
             m_videCourant = false;
         }
         if (seule) {
             m_videCourant = true;
             m_nomVide = m_mot;
-            m_cleVide = m_cle;
+            m_cleVide = cle;
         }
         if (v != 1)
             return;
         if (m_videCourant) {
-            if (!dictionnaire::attributpermis(m_cle, m_cleVide)) {
+            if (!dictionnaire::attributpermis(cle, m_cleVide)) {
                 if (m_env.information)
                     m_env.information(U::texte(m_nomVide));
                 enregistre(codes::kNonPermis, m_mot, i);
             }
-        } else if (!dictionnaire::attributpermis(m_cle, cleSommet())) {
+        } else if (!dictionnaire::attributpermis(cle, cleSommet())) {
             enregistre(codes::kNonPermis, m_mot, i);
         }
     }
@@ -258,14 +258,14 @@ private:
     // The last word of a tag, at the character before its ">".
     void procedureT(qsizetype i)
     {
-        preparecle(m_mot, m_cle);
-        const auto [v, paire, seule] = dictionnaire::classe(m_cle);
+        const std::string_view cle = preparecle(m_mot, m_tamponCle);
+        const auto [v, paire, seule] = dictionnaire::classe(cle);
         if (!paire && v != 1 && !seule)
             enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
         if (v == 1) {
             const std::string_view element =
                 m_videCourant ? std::string_view(m_cleVide) : cleSommet();
-            if (!dictionnaire::attributpermis(m_cle, element))
+            if (!dictionnaire::attributpermis(cle, element))
                 enregistre(codes::kNonPermis, m_mot, i);
         }
         if (m_mot.empty())
@@ -282,26 +282,28 @@ private:
             }
             const Vue sommet = m_pile.sommet();
             if (sommet == x) {
-                m_pile.depiler();
+                depile();
             } else if (egauxSansCasse(sommet, x)) {
                 avertissement(
                     QStringLiteral(" : %1 %2 %3").arg(U::texte(sommet), texte(5024), U::texte(x)));
-                m_pile.depiler();
+                depile();
             } else {
                 enregistre(codes::kFermeture, sommet, i);
             }
         } else if (!seule && v != 1 && paire) {
-            m_pile.empiler(m_mot);
+            empile(m_mot);
         }
     }
 
-    // The dictionary key of a word: one byte per UTF-16 code unit of the word.
-    static void preparecle(Vue mot, std::string &cle)
+    // The dictionary key of a word: one byte per UTF-16 code unit of the word, written in
+    // `tampon`, which only ever grows so that no call fills it first.
+    static std::string_view preparecle(Vue mot, std::string &tampon)
     {
         // At most two key bytes per unit: a UTF-8 lead byte of four bytes gives two. Valid
         // UTF-8 never gives more key bytes than it has bytes, but the bytes are not trusted.
-        cle.resize(2 * mot.size());
-        char *const debut = cle.data();
+        if (tampon.size() < 2 * mot.size())
+            tampon.resize(2 * mot.size());
+        char *const debut = tampon.data();
         char *sortie = debut;
         const Unit *p = mot.data();
         const Unit *const fin = p + mot.size();
@@ -317,15 +319,31 @@ private:
                     *sortie++ = dictionnaire::kHorsAscii;
             }
         }
-        cle.resize(std::size_t(sortie - debut));
+        return std::string_view(debut, std::size_t(sortie - debut));
     }
 
     // The key of the top name; the empty key when nothing is open, which every attribute is
     // allowed on.
     std::string_view cleSommet()
     {
-        preparecle(m_pile.sommet(), m_cleSommet);
+        // Kept from one attribute to the next: the stack changes far less often than it is read.
+        if (!m_cleSommetAJour) {
+            m_cleSommet = preparecle(m_pile.sommet(), m_tamponSommet);
+            m_cleSommetAJour = true;
+        }
         return m_cleSommet;
+    }
+
+    void empile(Vue nom)
+    {
+        m_pile.empiler(nom);
+        m_cleSommetAJour = false;
+    }
+
+    void depile()
+    {
+        m_pile.depiler();
+        m_cleSommetAJour = false;
     }
 
     static bool egauxSansCasse(Vue a, Vue b)
@@ -393,9 +411,11 @@ private:
     Construct m_construct = Construct::Aucune;
     bool m_guillemets = false; // inside a quoted value; changed only by quotes inside tags
     std::basic_string<Unit> m_mot;
-    std::string m_cle;
-    std::string m_cleSommet;
-    bool m_videCourant = false; // an empty element's attributes are being read
+    std::string m_tamponCle; // holds the key of the current word
+    std::string m_tamponSommet;
+    std::string_view m_cleSommet;  // in m_tamponSommet
+    bool m_cleSommetAJour = false; // m_cleSommet is the key of the stack's top name
+    bool m_videCourant = false;    // an empty element's attributes are being read
     std::basic_string<Unit> m_nomVide;
     std::string m_cleVide;
     Tpile<Unit> m_pile;
@@ -475,6 +495,7 @@ public:
         } else if (i < n) {
             m_reste.append(d + i, std::size_t(n - i));
         }
+        mesureDerniere();
         return !m_trouve;
     }
 
@@ -487,22 +508,43 @@ private:
     // One line: the bytes given, after the start of the line kept from earlier pieces.
     bool ligne(const char *d, qsizetype n)
     {
-        if (!m_reste.empty()) {
+        const bool rassemblee = !m_reste.empty();
+        if (rassemblee) {
             m_reste.append(d, std::size_t(n));
             d = m_reste.data();
             n = qsizetype(m_reste.size());
         }
         m_trouve = !m_moteur.analyseLigne(d, n, m_nombre);
         if (!m_trouve) {
-            m_longueurDerniere = Moteur<U>::longueur(d, n);
             ++m_nombre;
+            // Only the last line's length is ever reported: counting the UTF-16 units of
+            // every line would cost a second look at every byte. A line lying in the piece is
+            // measured when the piece is done; a gathered one now, before its buffer is reused.
+            if (rassemblee) {
+                m_longueurDerniere = Moteur<U>::longueur(d, n);
+                m_derniere = nullptr;
+            } else {
+                m_derniere = d;
+                m_tailleDerniere = n;
+            }
         }
         m_reste.clear();
         return !m_trouve;
     }
 
+    // The length of the last line scanned in the current piece, while its bytes are there.
+    void mesureDerniere()
+    {
+        if (m_derniere) {
+            m_longueurDerniere = Moteur<U>::longueur(m_derniere, m_tailleDerniere);
+            m_derniere = nullptr;
+        }
+    }
+
     Moteur<U> m_moteur;
     std::string m_reste;
+    const char *m_derniere = nullptr; // the last line scanned in the piece, not yet measured
+    qsizetype m_tailleDerniere = 0;
     bool m_crEnAttente = false;
     bool m_trouve = false;
     qsizetype m_nombre = 0;

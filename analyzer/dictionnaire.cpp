@@ -1,13 +1,35 @@
 #include "analyzer/dictionnaire.h"
 
 #include <algorithm>
-#include <bitset>
+#include <array>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
 namespace
 {
+
+// Equality of two short words, compared in place rather than through a library call.
+inline bool egaux(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
+// Index of the first "=" of a word, or npos.
+inline std::size_t premierEgal(std::string_view w)
+{
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        if (w[i] == '=')
+            return i;
+    }
+    return std::string_view::npos;
+}
 
 // A set of words answering "which entry is this whole word" with one hash and one comparison.
 // Open addressing over a power-of-two table at most a quarter full.
@@ -34,7 +56,7 @@ public:
     {
         for (std::size_t c = hache(mot) & m_masque;; c = (c + 1) & m_masque) {
             const int i = m_cases[c];
-            if (i < 0 || m_mots[std::size_t(i)] == mot)
+            if (i < 0 || egaux(m_mots[std::size_t(i)], mot))
                 return i;
         }
     }
@@ -248,15 +270,22 @@ std::vector<std::string> itemsBalises()
     return items;
 }
 
-// The attribute names of one row of the element table, with the set of their first letters
-// so that a word can be searched for all of them in one pass.
+// The attribute names of one row of the element table, grouped by first letter so that each
+// position of a word is compared only with the names that begin with its letter.
 class AttributsPropres
 {
 public:
     explicit AttributsPropres(std::string_view liste) : m_noms(mots(liste))
     {
-        for (std::string_view nom : m_noms)
-            m_initiales.set(std::uint8_t(nom.front()));
+        std::stable_sort(m_noms.begin(), m_noms.end(),
+                         [](std::string_view a, std::string_view b) { return a[0] < b[0]; });
+        m_groupes.fill({0, 0});
+        for (std::size_t i = 0; i < m_noms.size(); ++i) {
+            Groupe &groupe = m_groupes[std::uint8_t(m_noms[i].front())];
+            if (groupe.fin == groupe.debut)
+                groupe.debut = std::uint8_t(i);
+            groupe.fin = std::uint8_t(i + 1);
+        }
     }
 
     // True when one of the names occurs anywhere in `a`.
@@ -266,11 +295,12 @@ public:
         const std::size_t n = a.size();
         for (std::size_t i = 0; i < n; ++i) {
             const std::uint8_t c = std::uint8_t(p[i]);
-            if (c >= 128 || !m_initiales.test(c))
+            if (c >= 128)
                 continue;
-            const std::string_view reste(p + i, n - i);
-            for (std::string_view nom : m_noms) {
-                if (nom.front() == p[i] && reste.starts_with(nom))
+            const Groupe groupe = m_groupes[c];
+            for (std::uint8_t k = groupe.debut; k < groupe.fin; ++k) {
+                const std::string_view nom = m_noms[k];
+                if (nom.size() <= n - i && egaux(nom, std::string_view(p + i, nom.size())))
                     return true;
             }
         }
@@ -278,8 +308,13 @@ public:
     }
 
 private:
+    struct Groupe {
+        std::uint8_t debut;
+        std::uint8_t fin;
+    };
+
     std::vector<std::string_view> m_noms;
-    std::bitset<128> m_initiales;
+    std::array<Groupe, 128> m_groupes{}; // the names of m_noms beginning with each ASCII byte
 };
 
 using Element = std::pair<std::string_view, AttributsPropres>;
@@ -324,9 +359,17 @@ struct Tables {
     }
 };
 
-const Tables &tables()
+// Building the tables stays out of line, so that the lookups' frequent calls of tables() are
+// a test of the guard and a load.
+[[gnu::noinline]] const Tables &construitTables()
 {
     static const Tables instance;
+    return instance;
+}
+
+inline const Tables &tables()
+{
+    static const Tables &instance = construitTables();
     return instance;
 }
 
@@ -385,7 +428,10 @@ int verifieCouleur(std::string_view w, std::size_t n)
     const std::string_view valeur = valeurJusquAuGuillemet(w, n + 1);
     if (valeur.size() > 1 && valeur.front() == '#' && t.couleurs.contient(valeur.substr(1)))
         return codes::kCouleurDiese;
-    if (!valeur.empty() && kListeCouleurs.find(valeur) != std::string::npos)
+    // Any part of the list is accepted; a whole name, by far the most common value, is known
+    // without searching the list.
+    if (!valeur.empty() &&
+        (t.couleurs.contient(valeur) || kListeCouleurs.find(valeur) != std::string::npos))
         return 1;
     return codes::kCouleur;
 }
@@ -467,7 +513,7 @@ bool baliseseule(std::string_view key)
 
 int verifieattribut(std::string_view w)
 {
-    const std::size_t egal = w.find('=');
+    const std::size_t egal = premierEgal(w);
     return egal == std::string_view::npos ? verifieSansEgal(w) : verifieAvecEgal(tables(), w, egal);
 }
 
@@ -476,7 +522,7 @@ Classement classe(std::string_view w)
     if (w.empty())
         return {0, true, true};
     const Tables &t = tables();
-    const std::size_t egal = w.find('=');
+    const std::size_t egal = premierEgal(w);
     // No item of the element lists holds "=".
     if (egal != std::string_view::npos)
         return {verifieAvecEgal(t, w, egal), false, false};

@@ -115,19 +115,8 @@ protected:
     QTemporaryDir m_dossier;
 };
 
-TEST_F(AnalyseFichier, BlocksOfTheFileGiveTheRunOfTheWholeDocument)
+Passe passeFichier(const QString &chemin)
 {
-    // Lines cut by the 256 KB blocks, a CR LF split between two blocks, a long line over
-    // several blocks, then a finding.
-    QByteArray octets = "\xEF\xBB\xBF<table>\r\n";
-    const QByteArray rangee = "<tr><td>caf\xC3\xA9</td></tr>\r\n";
-    while (octets.size() + rangee.size() < 256 * 1024 - 1)
-        octets += rangee;
-    octets += QByteArray(256 * 1024 - 1 - octets.size(), 'x');
-    octets += "\r\n<p>" + QByteArray(600 * 1024, 'x') + "</p>\r\n<!-- <!-- -->\r\n</tabel>\r\n";
-    const QString chemin = ecrit("page.htm", octets);
-    const Passe entier = analyseOctets(QByteArrayView(octets).sliced(3), EncodageDocument::Utf8);
-    EXPECT_EQ(entier.resultat.code, 1);
     Passe fichier;
     EnvironnementAnalyse environnement;
     environnement.texte = [](int numero) { return QStringLiteral("T%1").arg(numero); };
@@ -135,7 +124,47 @@ TEST_F(AnalyseFichier, BlocksOfTheFileGiveTheRunOfTheWholeDocument)
         fichier.avertissements.append(ligne);
     };
     fichier.resultat = analyseFichier(chemin, environnement);
-    attendMemesPasses(entier, fichier, "file");
+    return fichier;
+}
+
+// Rows of a table up to `taille` bytes, then filling.
+QByteArray lignesJusqua(QByteArray octets, qsizetype taille)
+{
+    const QByteArray rangee = "<tr><td>caf\xC3\xA9</td></tr>\r\n";
+    while (octets.size() + rangee.size() < taille)
+        octets += rangee;
+    return octets + QByteArray(taille - octets.size(), 'x');
+}
+
+TEST_F(AnalyseFichier, WindowsOfTheFileGiveTheRunOfTheWholeDocument)
+{
+    // Lines cut by the windows, a CR LF split between two windows, a long line over several
+    // windows, then a finding; the same document with its last line ended, and a document
+    // that ends with a window.
+    QByteArray octets = lignesJusqua("\xEF\xBB\xBF<table>\r\n", kFenetreLecture - 1);
+    octets += "\r\n<p>" + QByteArray(2 * kFenetreLecture + 5, 'x') +
+              "</p>\r\n<!-- <!-- -->\r\n</tabel>\r\n<b>\xF0\x9F\x98\x80";
+    const QByteArray documents[] = {octets, octets + "\r\n",
+                                    lignesJusqua("<b>\r\n", 2 * kFenetreLecture)};
+    for (const QByteArray &document : documents) {
+        const Passe entier = analyseOctets(texteDocument(document, encodageDocument(document)),
+                                           encodageDocument(document));
+        attendMemesPasses(entier, passeFichier(ecrit("page.htm", document)), "file");
+    }
+    EXPECT_EQ(passeFichier(ecrit("page.htm", octets)).resultat.code, 1);
+}
+
+TEST_F(AnalyseFichier, FileThatCannotBeMappedIsReadInBlocks)
+{
+    // A file of the kernel tells a size of 0 and cannot be mapped: it is read to its end.
+    const QString chemin = QStringLiteral("/proc/version");
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "no /proc/version";
+    const QByteArray document = fichier.readAll();
+    ASSERT_FALSE(document.isEmpty());
+    attendMemesPasses(analyseOctets(document, encodageDocument(document)), passeFichier(chemin),
+                      "proc");
 }
 
 TEST_F(AnalyseFichier, WhatTheEditorWouldNotOpenIsAnError)
