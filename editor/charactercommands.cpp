@@ -22,6 +22,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace
 {
 
@@ -81,111 +85,63 @@ QByteArray workFileBytes(QStringView text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char *out = bytes.data();
-    for (const QChar ch : text) {
-        if (ch.unicode() < 0x80) { // most of any page: no table to look at
-            *out++ = char(ch.unicode());
+    const char16_t *units = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+#if defined(__SSE2__)
+        // Most of any page is ASCII: eight units at a time, narrowed to eight bytes.
+        const __m128i highBits = _mm_set1_epi16(short(0xFF80));
+        const __m128i zero = _mm_setzero_si128();
+        for (; i + 8 <= size; i += 8) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i));
+            const __m128i ascii = _mm_cmpeq_epi16(_mm_and_si128(block, highBits), zero);
+            if (_mm_movemask_epi8(ascii) != 0xFFFF)
+                break;
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(out + i), _mm_packus_epi16(block, block));
+        }
+        if (i == size)
+            break;
+#endif
+        const char16_t unit = units[i];
+        if (unit < 0x80) {
+            out[i++] = char(unit);
             continue;
         }
-        const int code = cp1252::code(ch);
+        const int code = cp1252::code(QChar(unit));
         if (code < 0)
             return text.toUtf8();
-        *out++ = char(code);
+        out[i++] = char(code);
     }
     return bytes;
 }
 
-// The work file remplace.sav: created empty when constructed; the lines appended by
-// ecrireremplace are collected and written in one pass by close().
+// The work file remplace.sav: created empty when constructed, then written in one pass.
 class RemplaceFile
 {
 public:
-    RemplaceFile(const QString &path, qsizetype expectedSize) : m_file(path)
+    explicit RemplaceFile(const QString &path) : m_file(path)
     {
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw IoError(tr("Impossible de créer le fichier de travail %1 : %2\n%3")
                               .arg(path, m_file.errorString(), unchanged()));
-        m_text.reserve(expectedSize);
     }
 
-    void ecrireremplace(QStringView line)
+    // Writes the encoded lines and keeps the bytes written in `encoded`.
+    void write(EncodedDocument &encoded)
     {
-        m_text += line;
-        m_text += QLatin1String("\r\n");
-        ++m_lines;
-    }
-
-    // Writes the collected lines; returns them with the bytes written.
-    EncodedDocument close()
-    {
-        QByteArray bytes = workFileBytes(m_text);
-        const bool written = m_file.write(bytes) == bytes.size() && m_file.flush();
+        encoded.bytes = workFileBytes(encoded.text);
+        const bool written = m_file.write(encoded.bytes) == encoded.bytes.size() && m_file.flush();
         const QString reason = m_file.errorString();
         m_file.close();
         if (!written || m_file.error() != QFileDevice::NoError)
             throw IoError(tr("Impossible d'écrire le fichier de travail %1 : %2\n%3")
                               .arg(m_file.fileName(), reason, unchanged()));
-        return {std::move(m_text), std::move(bytes), m_lines, 0};
     }
 
 private:
     QFile m_file;
-    QString m_text;
-    int m_lines = 0;
 };
-
-// Reads the work file back. It must hold exactly what the encoding pass wrote: a file
-// removed, changed or cut short in between is refused.
-void relireremplace(const QString &path, const EncodedDocument &written)
-{
-    QByteArray read;
-    try {
-        read = readWholeFile(path);
-    } catch (const IoError &error) {
-        throw IoError(error.message() + QLatin1Char('\n') + unchanged());
-    }
-    if (read != written.bytes)
-        throw IoError(tr("Le fichier de travail %1 a été modifié avant d'être relu.\n%2")
-                          .arg(path, unchanged()));
-}
-
-// Puts the encoded lines in place of the document's in one undo step; the document is
-// marked modified and the caret goes to the start, as after loading a file.
-//
-// Only the lines that changed are rewritten, straight through the widget's document: on a
-// large document this is several times faster than replacing the whole text (or moving the
-// widget's caret to each line), and the undo step holds only what changed. An encoded line
-// differs from its source exactly when it is longer, since every reference is longer than
-// the character it replaces. Should the document no longer have the encoded line count, the
-// whole text is replaced instead.
-void reloadDocument(QPlainTextEdit &memo, const EncodedDocument &encoded)
-{
-    QTextDocument &document = *memo.document();
-    const QStringView text =
-        QStringView(encoded.text).chopped(2); // no line end after the last line
-    QTextCursor cursor(&document);
-    cursor.setPosition(memo.textCursor().position()); // undo puts the caret back there
-    cursor.beginEditBlock();
-    if (document.blockCount() != encoded.lines) {
-        cursor.select(QTextCursor::Document);
-        cursor.insertText(text.toString().replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    } else {
-        qsizetype at = 0;
-        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-            qsizetype end = text.indexOf(u"\r\n", at);
-            if (end < 0)
-                end = text.size();
-            const QStringView line = text.sliced(at, end - at);
-            if (line.size() != block.length() - 1) {
-                cursor.setPosition(block.position());
-                cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-                cursor.insertText(line.toString());
-            }
-            at = end + 2;
-        }
-    }
-    cursor.endEditBlock();
-    memo.setTextCursor(QTextCursor(&document));
-}
 
 QString encodingDoneMessage()
 {
@@ -275,24 +231,87 @@ bool Tedition_Memo1KeyPress(Tedition &window, QChar key)
     return cancelled;
 }
 
+EncodedDocument encodeLines(const EditorControl &control)
+{
+    // The control's text holds every line break as CR LF and no break inside a line, and the
+    // encoding leaves CR and LF alone: encoding it whole gives the encoded lines one after
+    // the other, in one pass and without a copy of each line.
+    const QString text = control.text();
+    EncodedDocument encoded{QString(), QByteArray(), control.lineCount(), 0};
+    encoded.text.reserve(text.size() + text.size() / 4 + 2);
+    encoded.replaced = specialchars::appendEncodedLine(encoded.text, text);
+    encoded.text += QLatin1String("\r\n");
+    return encoded;
+}
+
 EncodedDocument codecaracteres(const EditorControl &control, const QString &path)
 {
     try {
-        RemplaceFile file(path, qsizetype(control.textLength()) + 2);
-        qsizetype replaced = 0;
-        QString encoded;
-        for (int i = 0, count = control.lineCount(); i < count; ++i) {
-            encoded.clear();
-            replaced += specialchars::appendEncodedLine(encoded, control.line(i));
-            file.ecrireremplace(encoded);
-        }
-        EncodedDocument written = file.close();
-        written.replaced = replaced;
-        return written;
+        RemplaceFile file(path);
+        EncodedDocument encoded = encodeLines(control);
+        file.write(encoded);
+        return encoded;
     } catch (...) {
         QFile::remove(path);
         throw;
     }
+}
+
+// Reads the work file back. It must hold exactly what the encoding pass wrote: a file
+// removed, changed or cut short in between is refused.
+void relireremplace(const QString &path, const EncodedDocument &written)
+{
+    QByteArray read;
+    try {
+        read = readWholeFile(path);
+    } catch (const IoError &error) {
+        throw IoError(error.message() + QLatin1Char('\n') + unchanged());
+    }
+    if (read != written.bytes)
+        throw IoError(tr("Le fichier de travail %1 a été modifié avant d'être relu.\n%2")
+                          .arg(path, unchanged()));
+}
+
+// Puts the encoded lines in place of the document's in one undo step; the document is
+// marked modified and the caret goes to the start, as after loading a file.
+//
+// Only the lines that changed are rewritten, straight through the widget's document: on a
+// large document this is several times faster than replacing the whole text (or moving the
+// widget's caret to each line), and the undo step holds only what changed. An encoded line
+// differs from its source exactly when it is longer, since every reference is longer than
+// the character it replaces. Should the document no longer have the encoded line count, the
+// whole text is replaced instead.
+void reloadDocument(QPlainTextEdit &memo, const EncodedDocument &encoded)
+{
+    QTextDocument &document = *memo.document();
+    const QStringView text =
+        QStringView(encoded.text).chopped(2); // no line end after the last line
+    QTextCursor cursor(&document);
+    cursor.setPosition(memo.textCursor().position()); // undo puts the caret back there
+    cursor.beginEditBlock();
+    if (document.blockCount() != encoded.lines) {
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(text.toString().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    } else {
+        // No line holds a CR: the next one ends the line. Each changed line goes to the
+        // document straight from the encoded text, without a copy of its own.
+        qsizetype at = 0;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            qsizetype end = text.indexOf(QLatin1Char('\r'), at);
+            if (end < 0)
+                end = text.size();
+            const int length = block.length() - 1;
+            if (end - at != length) {
+                const int position = block.position();
+                cursor.setPosition(position);
+                cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+                cursor.insertText(QString::fromRawData(text.data() + at, end - at));
+            }
+            at = end + 2;
+        }
+    }
+    cursor.endEditBlock();
+    memo.setTextCursor(QTextCursor(&document));
 }
 
 void Tedition_Coderlescaractresspciaux1Click(Tedition &window)

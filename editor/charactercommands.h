@@ -9,6 +9,7 @@
 
 class EditorControl;
 class QLineEdit;
+class QPlainTextEdit;
 
 // The automatic transformation of typed characters, for any text field: while the
 // program-wide flag is on, a character of the typing table is not typed but replaced by
@@ -61,7 +62,20 @@ struct EncodedDocument {
     qsizetype replaced; // characters replaced by a reference
 };
 
+// The steps of the command, in order (public so that each can be timed on its own).
+
+// Every line of `control` encoded, in memory; `bytes` is left empty.
+EncodedDocument encodeLines(const EditorControl &control);
+
 // The encoding pass: creates `path` empty (replacing any earlier content), then writes each
 // line of `control`, encoded, in one buffered pass. Throws IoError when the file cannot be
 // created or written, after removing what was written.
 EncodedDocument codecaracteres(const EditorControl &control, const QString &path);
+
+// Reads the work file back. It must hold exactly what the encoding pass wrote: a file
+// removed, changed or cut short in between is refused with an IoError.
+void relireremplace(const QString &path, const EncodedDocument &written);
+
+// Puts the encoded lines in place of the document's in one undo step; the document is marked
+// modified and the caret goes to the start, as after loading a file.
+void reloadDocument(QPlainTextEdit &memo, const EncodedDocument &encoded);

@@ -41,7 +41,6 @@ std::optional<LineEnd> ownLineEnd(const QTextBlock &block)
     return std::nullopt;
 }
 
-
 // Groups the document changes of one control operation, so that Qt does not merge them
 // with the neighbouring typing into a single undo step.
 class OneStep
@@ -258,8 +257,24 @@ void PlainTextEditControl::insertHeld(QTextCursor &cursor, QString text)
 
 QString PlainTextEditControl::exportText(QString raw, int documentPos, QStringView lineBreak) const
 {
-    if (!m_holdsCharacters)
-        return raw.replace(QChar::ParagraphSeparator, lineBreak.toString());
+    if (!m_holdsCharacters) {
+        // Copied once into a text of the final size: replacing in place would move the rest
+        // of a long text again for every few separators.
+        const qsizetype breaks = QStringView(raw).count(QChar::ParagraphSeparator);
+        if (breaks == 0)
+            return raw;
+        QString text(raw.size() + breaks * (lineBreak.size() - 1), Qt::Uninitialized);
+        QChar *out = text.data();
+        const QStringView rest(raw);
+        qsizetype from = 0;
+        for (qsizetype at; (at = rest.indexOf(QChar::ParagraphSeparator, from)) >= 0;
+             from = at + 1) {
+            out = std::copy(raw.cbegin() + from, raw.cbegin() + at, out);
+            out = std::copy(lineBreak.cbegin(), lineBreak.cend(), out);
+        }
+        std::copy(raw.cbegin() + from, raw.cend(), out);
+        return text;
+    }
     // Block separators become line breaks and held characters their originals, in one pass:
     // a restored U+2029 must not be taken for a separator.
     QString text;

@@ -335,6 +335,9 @@ TEST_F(CharacterCommands, EncodeAllRewritesTheDocumentInOneUndoStep)
          "&#222;\r\n\r\n&#254;&#182;\r\n\r\n"},
         {"<P>\r\nd\xE9j\xE0\r\nfin</P>", "<P>\r\ndéjà\r\nfin</P>",
          "<P>\r\nd&#233;j&#224;\r\nfin</P>", "<P>\r\nd&#233;j&#224;\r\nfin</P>\r\n"},
+        // Lines ended by a lone LF or CR: every line of the work file ends in CR LF.
+        {"a\n\xE9\r|\r\n", "a\r\né\r\n|\r\n", "a\r\n&#233;\r\n&#166;\r\n",
+         "a\r\n&#233;\r\n&#166;\r\n\r\n"},
         // Characters beyond the code page stay, and reach the work file intact in UTF-8.
         {"fl\xC3\xA8"
          "che \xE2\x86\x92 \xCE\xB1 \xC5\x93 \xF0\x9F\x98\x80",
