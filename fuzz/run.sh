@@ -4,12 +4,17 @@
 # executions of every target; exits non-zero when one of them found a fault, whose input is
 # then kept in the build folder's fuzz-findings/<target>/.
 #
-#   fuzz/run.sh [SECONDS]        BRINDEL_FUZZ_BUILD=<dir> picks another build folder
+#   fuzz/run.sh [SECONDS]        BRINDEL_FUZZ_BUILD=<dir> picks another build folder,
+#                                BRINDEL_FUZZ_TARGETS="picture_fuzz …" runs only those targets
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 build="${BRINDEL_FUZZ_BUILD:-$here/build-fuzz}"
-targets=(analyzer_fuzz settings_fuzz fontfile_fuzz document_fuzz picture_fuzz regionfile_fuzz)
+all_targets="analyzer_fuzz settings_fuzz fontfile_fuzz document_fuzz picture_fuzz regionfile_fuzz"
+read -r -a targets <<<"${BRINDEL_FUZZ_TARGETS:-$all_targets}"
+for target in "${targets[@]}"; do
+  [[ " $all_targets " == *" $target "* ]] || { echo "Cible inconnue : $target" >&2; exit 2; }
+done
 
 # Qt and the rest of the build's needs, then clang with its fuzzer and sanitizer runtimes.
 "$here/scripts/install-deps.sh"
