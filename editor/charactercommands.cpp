@@ -22,6 +22,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -64,6 +66,13 @@ private:
     QCursor m_previous;
     bool m_hadCursor;
 };
+
+// Characters that the widget's document takes for a paragraph break wherever they are
+// inserted: U+2029 and the two frame marks.
+bool breaksParagraph(QChar ch)
+{
+    return ch == QChar::ParagraphSeparator || ch == QChar(0xFDD0) || ch == QChar(0xFDD1);
+}
 
 // Removes the work file when the command ends, however it ends; a failed removal is
 // ignored.
@@ -281,7 +290,7 @@ void relireremplace(const QString &path, const EncodedDocument &written)
 // differs from its source exactly when it is longer, since every reference is longer than
 // the character it replaces. Should the document no longer have the encoded line count, the
 // whole text is replaced instead.
-void reloadDocument(QPlainTextEdit &memo, const EncodedDocument &encoded)
+void reloadDocument(EditorControl &control, QPlainTextEdit &memo, const EncodedDocument &encoded)
 {
     QTextDocument &document = *memo.document();
     const QStringView text =
@@ -290,11 +299,13 @@ void reloadDocument(QPlainTextEdit &memo, const EncodedDocument &encoded)
     cursor.setPosition(memo.textCursor().position()); // undo puts the caret back there
     cursor.beginEditBlock();
     if (document.blockCount() != encoded.lines) {
-        cursor.select(QTextCursor::Document);
-        cursor.insertText(text.toString().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        control.selectAll();
+        control.replaceSelection(text.toString());
     } else {
         // No line holds a CR: the next one ends the line. Each changed line goes to the
-        // document straight from the encoded text, without a copy of its own.
+        // document straight from the encoded text, without a copy of its own; a line holding
+        // a character that the document takes for a paragraph break goes through the control,
+        // which keeps it a character of the line.
         qsizetype at = 0;
         for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
             qsizetype end = text.indexOf(QLatin1Char('\r'), at);
@@ -302,10 +313,16 @@ void reloadDocument(QPlainTextEdit &memo, const EncodedDocument &encoded)
                 end = text.size();
             const int length = block.length() - 1;
             if (end - at != length) {
-                const int position = block.position();
-                cursor.setPosition(position);
-                cursor.setPosition(position + length, QTextCursor::KeepAnchor);
-                cursor.insertText(QString::fromRawData(text.data() + at, end - at));
+                const QStringView line = text.sliced(at, end - at);
+                if (std::any_of(line.cbegin(), line.cend(), breaksParagraph)) {
+                    control.setSelection(control.lineIndex(block.blockNumber()), length);
+                    control.replaceSelection(line.toString());
+                } else {
+                    const int position = block.position();
+                    cursor.setPosition(position);
+                    cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+                    cursor.insertText(QString::fromRawData(line.data(), line.size()));
+                }
             }
             at = end + 2;
         }
@@ -324,7 +341,7 @@ void Tedition_Coderlescaractresspciaux1Click(Tedition &window)
     relireremplace(path, encoded);
     // A document with nothing to encode stays as it is, with its undo history and caret.
     if (encoded.replaced > 0)
-        reloadDocument(*window.memo1(), encoded);
+        reloadDocument(window.control(), *window.memo1(), encoded);
 }
 
 void addCharacterCommands(Tedition::CommandTable &table)

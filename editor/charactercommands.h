@@ -77,5 +77,6 @@ EncodedDocument codecaracteres(const EditorControl &control, const QString &path
 void relireremplace(const QString &path, const EncodedDocument &written);
 
 // Puts the encoded lines in place of the document's in one undo step; the document is marked
-// modified and the caret goes to the start, as after loading a file.
-void reloadDocument(QPlainTextEdit &memo, const EncodedDocument &encoded);
+// modified and the caret goes to the start, as after loading a file. `control` is the control
+// over `memo`.
+void reloadDocument(EditorControl &control, QPlainTextEdit &memo, const EncodedDocument &encoded);

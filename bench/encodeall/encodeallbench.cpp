@@ -211,7 +211,7 @@ int main(int argc, char **argv)
                     read.take(readClock.wallMs());
                     QFile::remove(workFile);
                     Clock reloadClock;
-                    reloadDocument(*window->memo1(), encoded);
+                    reloadDocument(control, *window->memo1(), encoded);
                     reload.take(reloadClock.wallMs());
                     ok = ok && inMemory.text == encoded.text && control.text() != page;
                     Clock undoClock;

@@ -338,6 +338,9 @@ TEST_F(CharacterCommands, EncodeAllRewritesTheDocumentInOneUndoStep)
         // Lines ended by a lone LF or CR: every line of the work file ends in CR LF.
         {"a\n\xE9\r|\r\n", "a\r\né\r\n|\r\n", "a\r\n&#233;\r\n&#166;\r\n",
          "a\r\n&#233;\r\n&#166;\r\n\r\n"},
+        // A paragraph separator inside a changed line stays a character of that line.
+        {"\xC3\xA9\xE2\x80\xA9\xC3\xA8\r\nz", "é\u2029è\r\nz", "&#233;\u2029&#232;\r\nz",
+         "&#233;\xE2\x80\xA9&#232;\r\nz\r\n"},
         // Characters beyond the code page stay, and reach the work file intact in UTF-8.
         {"fl\xC3\xA8"
          "che \xE2\x86\x92 \xCE\xB1 \xC5\x93 \xF0\x9F\x98\x80",
