@@ -2,6 +2,7 @@
 #include "settings/settingsstore.h"
 
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -11,12 +12,15 @@ namespace
 
 const QString kData = QStringLiteral(BRINDEL_SOURCE_DATA_DIR "/");
 
-QString languageFile(const QString &kind)
+// The shipped languages; every test below holds for each of them.
+const char *const kLanguages[] = {"francais", "anglais"};
+
+QString languageFile(const QString &kind, const QString &language = QStringLiteral("francais"))
 {
     const QString extension = kind == QLatin1String("mn1")   ? QStringLiteral("mn1")
                               : kind == QLatin1String("mn2") ? QStringLiteral("mn2")
                                                              : QStringLiteral("dlg");
-    return kData + QStringLiteral("langue/francais.") + extension;
+    return kData + QStringLiteral("langue/") + language + QLatin1Char('.') + extension;
 }
 
 QByteArray bytesOf(const QString &path)
@@ -36,9 +40,12 @@ TEST(ShippedTexts, EveryNumberTheProgramAsksIsInItsFile)
             continue;
         const QStringList fields = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         ASSERT_GE(fields.size(), 2) << line.toStdString();
-        const QString text = textedialogue(fields[1].toInt(), languageFile(fields[0]));
-        EXPECT_NE(text, kIndefini) << "missing: " << line.toStdString();
-        EXPECT_FALSE(text.trimmed().isEmpty()) << "empty: " << line.toStdString();
+        for (const char *language : kLanguages) {
+            const QString text =
+                textedialogue(fields[1].toInt(), languageFile(fields[0], language));
+            EXPECT_NE(text, kIndefini) << language << " missing: " << line.toStdString();
+            EXPECT_FALSE(text.trimmed().isEmpty()) << language << " empty: " << line.toStdString();
+        }
         ++checked;
     }
     EXPECT_GT(checked, 400);
@@ -46,8 +53,10 @@ TEST(ShippedTexts, EveryNumberTheProgramAsksIsInItsFile)
 
 TEST(ShippedTexts, LanguageAndSettingsFilesAreWindows1252WithCrLf)
 {
-    const QStringList files = {languageFile("mn1"), languageFile("mn2"), languageFile("dlg"),
-                               kData + "brindel.sav", kData + "visualisateur.sav"};
+    QStringList files = {kData + "brindel.sav", kData + "visualisateur.sav"};
+    for (const char *language : kLanguages)
+        files << languageFile("mn1", language) << languageFile("mn2", language)
+              << languageFile("dlg", language);
     for (const QString &path : files) {
         const QByteArray bytes = bytesOf(path);
         ASSERT_FALSE(bytes.isEmpty()) << path.toStdString();
@@ -65,24 +74,68 @@ TEST(ShippedTexts, NumberedLinesAreWellFormedAndUnique)
 {
     for (const QString &kind :
          {QStringLiteral("mn1"), QStringLiteral("mn2"), QStringLiteral("dlg")}) {
-        const QString text = cp1252::decode(bytesOf(languageFile(kind)));
-        QSet<int> seen;
-        static const QRegularExpression numbered(QStringLiteral("^([1-9][0-9]*)\\$"));
-        for (const QString &line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-            const auto match = numbered.match(line);
-            ASSERT_TRUE(match.hasMatch()) << kind.toStdString() << ": " << line.toStdString();
-            EXPECT_FALSE(seen.contains(match.captured(1).toInt()))
-                << kind.toStdString() << " repeats " << match.captured(1).toStdString();
-            seen.insert(match.captured(1).toInt());
+        for (const char *language : kLanguages) {
+            const QString text = cp1252::decode(bytesOf(languageFile(kind, language)));
+            QSet<int> seen;
+            static const QRegularExpression numbered(QStringLiteral("^([1-9][0-9]*)\\$"));
+            for (const QString &line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+                const auto match = numbered.match(line);
+                ASSERT_TRUE(match.hasMatch()) << kind.toStdString() << ": " << line.toStdString();
+                EXPECT_FALSE(seen.contains(match.captured(1).toInt()))
+                    << kind.toStdString() << " repeats " << match.captured(1).toStdString();
+                seen.insert(match.captured(1).toInt());
+            }
+        }
+    }
+}
+
+// number -> text of one language file, read as the program reads it.
+QMap<int, QString> numberedTexts(const QString &path)
+{
+    QMap<int, QString> texts;
+    for (const QString &line :
+         cp1252::decode(bytesOf(path)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        const qsizetype dollar = line.indexOf(QLatin1Char('$'));
+        if (dollar > 0)
+            texts.insert(line.left(dollar).toInt(), line.mid(dollar + 1));
+    }
+    return texts;
+}
+
+// Every language holds the same numbers as the French files, and each text keeps the shape
+// the program relies on: the caption|hint split, the %1 placeholders, an accelerator when the
+// French text has one, and the menu separators' "-".
+TEST(ShippedTexts, EveryLanguageHoldsTheFrenchNumbersAndShapes)
+{
+    for (const QString &kind :
+         {QStringLiteral("mn1"), QStringLiteral("mn2"), QStringLiteral("dlg")}) {
+        const QMap<int, QString> french = numberedTexts(languageFile(kind));
+        ASSERT_FALSE(french.isEmpty()) << kind.toStdString();
+        for (const char *language : kLanguages) {
+            const QMap<int, QString> other = numberedTexts(languageFile(kind, language));
+            EXPECT_EQ(other.keys(), french.keys()) << language << "." << kind.toStdString();
+            for (auto it = french.cbegin(); it != french.cend(); ++it) {
+                const QString text = other.value(it.key());
+                const std::string where = std::string(language) + "." + kind.toStdString() + " " +
+                                          std::to_string(it.key());
+                EXPECT_EQ(text.count(QLatin1Char('|')), it->count(QLatin1Char('|'))) << where;
+                EXPECT_EQ(text.count(QStringLiteral("%1")), it->count(QStringLiteral("%1")))
+                    << where;
+                EXPECT_EQ(text.contains(QLatin1Char('&')), it->contains(QLatin1Char('&'))) << where;
+                EXPECT_EQ(text == QLatin1String("-"), *it == QLatin1String("-")) << where;
+                EXPECT_FALSE(text.trimmed().isEmpty()) << where;
+            }
         }
     }
 }
 
 TEST(ShippedTexts, CloseQuestionHoldsOnePlaceholder)
 {
-    const QString format = textedialogue(5000, languageFile("dlg"));
-    EXPECT_EQ(format.count(QStringLiteral("%1")), 1);
-    EXPECT_FALSE(format.contains(QStringLiteral("%2")));
+    for (const char *language : kLanguages) {
+        const QString format = textedialogue(5000, languageFile("dlg", language));
+        EXPECT_EQ(format.count(QStringLiteral("%1")), 1) << language;
+        EXPECT_FALSE(format.contains(QStringLiteral("%2"))) << language;
+    }
 }
 
 TEST(ShippedTexts, SettingsFileHoldsEveryKey)
