@@ -4,6 +4,7 @@
 #include "platform/guarded.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "settings/supportfolders.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -70,7 +71,8 @@ Tanalyseur::Tanalyseur(QWidget *parent) : QDialog(parent)
     m_help = new QPushButton(QStringLiteral("Aide"), this);
     m_help->setObjectName(QStringLiteral("BitBtn3"));
     connect(m_help, &QPushButton::clicked, this, [this] {
-        afficheaide(mainHelpPage(programDirectory(), QStringLiteral("erreur")), this);
+        afficheaide(mainHelpPage(supportRoot(QStringLiteral("aide")), QStringLiteral("erreur")),
+                    this);
     });
     m_goTo = new QPushButton(QStringLiteral("Aller à l'erreur"), this);
     m_goTo->setObjectName(QStringLiteral("BoutonAllerErreur"));

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "analyzer/tanalyseur.h"
-#include "app/brindelpicture.h"
+#include "app/brindelicon.h"
 #include "app/generalhandler.h"
 #include "app/recovery.h"
 #include "app/tastuce.h"
@@ -18,10 +18,10 @@
 #include "settings/programdir.h"
 #include "settings/qttranslations.h"
 #include "wizards/formfielddialogs.h"
+#include "wizards/imagedialogs.h"
 #include "wizards/mediadialogs.h"
 #include "wizards/styledialogs.h"
 #include "wizards/tabledialogs.h"
-#include "wizards/imagedialogs.h"
 #include "wizards/tchoix.h"
 #include "wizards/tchoixfichier.h"
 #include "wizards/tchoixfond.h"
@@ -57,8 +57,12 @@ bool prepareSettings()
 
 void openCommandLineFile(Tecran &tecran, const QStringList &arguments)
 {
-    if (arguments.size() > 1 && !arguments.at(1).isEmpty())
-        tecran.ouvredocument(arguments.at(1));
+    // Every argument names a file, so that the desktop's "open with" on several files opens
+    // each of them.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments.at(i).isEmpty())
+            tecran.ouvredocument(arguments.at(i));
+    }
 }
 
 int runBrindel(int argc, char **argv)
@@ -73,7 +77,12 @@ int runBrindel(int argc, char **argv)
     QApplication::processEvents();
 
     QApplication::setApplicationName(QStringLiteral("Brindel"));
-    QApplication::setWindowIcon(QIcon(brindelPicture(QSize(400, 300)).copy(24, 84, 140, 140)));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(brindelIcon(size)));
+    QApplication::setWindowIcon(icon);
+    // Ties the windows to the installed desktop entry (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brindel.Brindel"));
     Tecran tecran;
     // The dialogs that live for the whole run, in their fixed order.
     Tcase_coch::createInstance(&tecran);

@@ -9,7 +9,8 @@ class Tecran;
 // directory cannot hold its settings.
 bool prepareSettings();
 
-// Opens the file named by the first command-line argument, if any. Called once, at start.
+// Opens the file named by each command-line argument, in their order (empty ones skipped).
+// Called once, at start.
 void openCommandLineFile(Tecran &tecran, const QStringList &arguments);
 
 // Program entry: the start-up step, the splash window, the main window, the event loop.

@@ -13,7 +13,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("A propos de Brindel 7.2"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(432, 378);
+    setFixedSize(432, 402);
 
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -26,6 +26,11 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     panelLayout->setContentsMargins(4, 4, 4, 4);
     panelLayout->addWidget(image, 0, Qt::AlignCenter);
 
+    auto *licence = new QLabel(
+        QStringLiteral("Logiciel libre sous licence GNU GPL version 3 ou ultérieure"), this);
+    licence->setObjectName(QStringLiteral("LicenceLabel"));
+    licence->setAlignment(Qt::AlignCenter);
+
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
@@ -33,5 +38,6 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(panel);
+    layout->addWidget(licence);
     layout->addWidget(ok, 0, Qt::AlignCenter);
 }

@@ -10,6 +10,7 @@
 #include "options/personalbar.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "settings/supportfolders.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -90,7 +91,7 @@ void Tecran::buildMenus()
     connect(addAction(help, QStringLiteral("Aide1"), QStringLiteral("&Aide"),
                       QKeySequence(Qt::CTRL | Qt::Key_F1)),
             &QAction::triggered, this,
-            [this] { afficheaide(mainHelpPage(programDirectory()), this); });
+            [this] { afficheaide(mainHelpPage(supportRoot(QStringLiteral("aide"))), this); });
     connect(addAction(help, QStringLiteral("VisiterleSite1"), QStringLiteral("&Visiter le site")),
             &QAction::triggered, this, &Tecran::visitSiteCommand);
     connect(addAction(help, QStringLiteral("Mcrire1"), QStringLiteral("&M'écrire")),

@@ -8,6 +8,7 @@
 #include "platform/modals.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "settings/supportfolders.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -83,7 +84,8 @@ Tprojet::Tprojet(QWidget *parent) : QDialog(parent)
     m_help = new QPushButton(QStringLiteral("Aide"), this);
     m_help->setObjectName(QStringLiteral("HelpBtn"));
     connect(m_help, &QPushButton::clicked, this, [this] {
-        afficheaide(mainHelpPage(programDirectory(), QStringLiteral("projet")), this);
+        afficheaide(mainHelpPage(supportRoot(QStringLiteral("aide")), QStringLiteral("projet")),
+                    this);
     });
     m_create = new QPushButton(QStringLiteral("Répertoire"), this);
     m_create->setObjectName(QStringLiteral("BitBtn1"));

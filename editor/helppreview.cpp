@@ -7,7 +7,9 @@
 #include "platform/modals.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "settings/qttranslations.h"
 #include "settings/settingsstore.h"
+#include "settings/supportfolders.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -73,8 +75,20 @@ void carryOut(const LaunchPlan &plan, QWidget *parent)
 
 } // namespace
 
-void afficheaide(const QString &page, QWidget *parent)
+namespace
 {
+
+// The page in the language of the dialog language file, when it has been translated.
+QString inUserLanguage(const QString &page)
+{
+    return localizedHelpPage(page, qtLanguageOf(startupSettings().dialogue));
+}
+
+} // namespace
+
+void afficheaide(const QString &requested, QWidget *parent)
+{
+    const QString page = inUserLanguage(requested);
     guarded(parent, [&] {
         const QString visuhtml = lireparametre(QStringLiteral("visuhtml"), settingsFile());
         carryOut(helpPlan(visuhtml, programDirectory(), page), parent);
@@ -103,7 +117,8 @@ void helpOnSelectedTag(Tedition &editor)
     if (control.selLength() == 0)
         return;
     control.copy(); // the system clipboard only, not the clipboard history
-    const QString page = tagHelpPage(programDirectory(), control.selectedText());
+    const QString page =
+        inUserLanguage(tagHelpPage(supportRoot(QStringLiteral("aide")), control.selectedText()));
     if (guarded(&editor, [&] { handOffPage(page, viewerHandOffFile()); }))
         afficheaide(page, &editor);
 }
@@ -111,7 +126,8 @@ void helpOnSelectedTag(Tedition &editor)
 void addHelpPreviewCommands(Tedition::CommandTable &t)
 {
     t.insert(QStringLiteral("Prvisualisation1"), previewDocument);
-    t.insert(QStringLiteral("Aide2"),
-             [](Tedition &e) { afficheaide(mainHelpPage(programDirectory()), &e); });
+    t.insert(QStringLiteral("Aide2"), [](Tedition &e) {
+        afficheaide(mainHelpPage(supportRoot(QStringLiteral("aide"))), &e);
+    });
     t.insert(QStringLiteral("Aide3"), helpOnSelectedTag);
 }

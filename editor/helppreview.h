@@ -10,7 +10,7 @@ class QWidget;
 // Shows the help page `page` (a full path, possibly followed by "#" and an anchor) in the
 // viewer chosen in the options; any window or dialog may call it from its help command.
 // Whatever goes wrong is told to the user in a message box over `parent`; nothing is thrown.
-// A dialog's help button: afficheaide(mainHelpPage(programDirectory(), "erreur"), this).
+// A dialog's help button: afficheaide(mainHelpPage(supportRoot(QStringLiteral("aide")), "erreur"), this).
 void afficheaide(const QString &page, QWidget *parent = nullptr);
 
 // Saves the editor's document (save-as for an untitled one) and shows it in the chosen

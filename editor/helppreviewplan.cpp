@@ -64,6 +64,20 @@ QString tagHelpPage(const QString &programDir, const QString &selection)
     return tag.isEmpty() ? page : page + QLatin1Char('#') + tag;
 }
 
+QString localizedHelpPage(const QString &page, const QString &code)
+{
+    if (code.isEmpty() || code == QLatin1String("fr"))
+        return page;
+    const qsizetype hash = page.indexOf(QLatin1Char('#'));
+    const QString file = hash < 0 ? page : page.left(hash);
+    const QFileInfo info(file);
+    const QString translated =
+        info.path() + QLatin1Char('/') + code + QLatin1Char('/') + info.fileName();
+    if (!QFileInfo(translated).isFile())
+        return page;
+    return hash < 0 ? translated : translated + page.mid(hash);
+}
+
 QString viewerToStart(const QString &executableDir, const QString &planned)
 {
     const QFileInfo beside(QDir(executableDir).filePath(QStringLiteral("visualisateur")));

@@ -14,6 +14,11 @@ QString mainHelpPage(const QString &programDir, const QString &anchor = QString(
 // the top of the page.
 QString tagHelpPage(const QString &programDir, const QString &selection);
 
+// The help page in the language whose code is `code` ("en"): the file of the same name in
+// the page folder's `code` subfolder (aide/en/aide.htm), at the same anchor, when it exists;
+// `page` itself otherwise and for French, the language the pages are written in.
+QString localizedHelpPage(const QString &page, const QString &code);
+
 struct LaunchPlan {
     enum class Step {
         Nothing,            // the viewer setting names no viewer

@@ -12,6 +12,7 @@
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
 #include "settings/settingsstore.h"
+#include "settings/supportfolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -129,7 +130,7 @@ void Toptions::browseLanguageFile(int which)
     Modals::FileRequest request;
     request.filter = qtFileFilter(QString::fromLatin1(choice.filter));
     request.defaultSuffix = QString::fromLatin1(choice.suffix);
-    request.directory = programDirectory();
+    request.directory = supportRoot(QStringLiteral("langue"));
     const QString path = modals().openFileName(this, request);
     if (path.isEmpty())
         return;
@@ -166,5 +167,5 @@ void Toptions::BitBtn1Click()
 
 void Toptions::BitBtn3Click()
 {
-    afficheaide(mainHelpPage(programDirectory(), QStringLiteral("bouton")), this);
+    afficheaide(mainHelpPage(supportRoot(QStringLiteral("aide")), QStringLiteral("bouton")), this);
 }

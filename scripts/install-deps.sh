@@ -10,6 +10,7 @@ packages=(
   libgtest-dev googletest
   xvfb xauth fonts-dejavu-core
   poppler-utils
+  desktop-file-utils appstream xdotool
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "settings/programdir.h"
 #include "settings/settingsstore.h"
+#include "settings/systemlanguage.h"
 
 #include <QFileInfo>
 
@@ -23,16 +24,15 @@ void lireDemarrage()
 {
     StartupSettings &settings = startupSettings();
     const QString file = settingsFile();
-    const QString langue = programDirectory() + QStringLiteral("langue/");
     settings.normeecriture = lireentier(QStringLiteral("normeecriture"), file, 0);
     if (settings.normeecriture < 0 || settings.normeecriture > 2)
         settings.normeecriture = 0;
     settings.menu1 = resolveLanguagePath(lireparametre(QStringLiteral("menu1"), file),
-                                         langue + QStringLiteral("francais.mn1"));
+                                         defaultLanguageFile(QStringLiteral("mn1")));
     settings.menu2 = resolveLanguagePath(lireparametre(QStringLiteral("menu2"), file),
-                                         langue + QStringLiteral("francais.mn2"));
+                                         defaultLanguageFile(QStringLiteral("mn2")));
     settings.dialogue = resolveLanguagePath(lireparametre(QStringLiteral("dialogue"), file),
-                                            langue + QStringLiteral("francais.dlg"));
+                                            defaultLanguageFile(QStringLiteral("dlg")));
 }
 
 QString texteMenu1(int number)

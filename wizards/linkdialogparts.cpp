@@ -2,6 +2,7 @@
 
 #include "editor/helppreview.h"
 #include "settings/programdir.h"
+#include "settings/supportfolders.h"
 #include "wizards/links.h"
 
 #include <QComboBox>
@@ -45,7 +46,7 @@ QPushButton *newHelpButton(QDialog *dialog, const QString &objectName, const QSt
     auto *button = new QPushButton(QStringLiteral("Aide"), dialog);
     button->setObjectName(objectName);
     QObject::connect(button, &QPushButton::clicked, dialog, [dialog, anchor] {
-        afficheaide(mainHelpPage(programDirectory(), anchor), dialog);
+        afficheaide(mainHelpPage(supportRoot(QStringLiteral("aide")), anchor), dialog);
     });
     return button;
 }

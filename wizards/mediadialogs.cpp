@@ -5,6 +5,7 @@
 #include "platform/filechooser.h"
 #include "platform/guarded.h"
 #include "settings/programdir.h"
+#include "settings/supportfolders.h"
 #include "wizards/mediamarkup.h"
 
 #include <QComboBox>
@@ -26,7 +27,7 @@ QPushButton *helpButton(ChooserDialog *dialog, const QString &anchor)
 {
     QPushButton *help = button(dialog, "BitBtn2", QStringLiteral("Aide"));
     QObject::connect(help, &QPushButton::clicked, dialog, [dialog, anchor] {
-        afficheaide(mainHelpPage(programDirectory(), anchor), dialog);
+        afficheaide(mainHelpPage(supportRoot(QStringLiteral("aide")), anchor), dialog);
     });
     return help;
 }

@@ -8,6 +8,7 @@
 #include "platform/pictures.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "settings/supportfolders.h"
 #include "wizards/generateddocument.h"
 #include "wizards/tchoixfond.h"
 #include "wizards/tmeta.h"
@@ -107,7 +108,8 @@ Tdebuthtm::Tdebuthtm(QWidget *parent) : QDialog(parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_help, &QPushButton::clicked, this, [this] {
-        afficheaide(mainHelpPage(programDirectory(), QStringLiteral("fich")), this);
+        afficheaide(mainHelpPage(supportRoot(QStringLiteral("aide")), QStringLiteral("fich")),
+                    this);
     });
     connect(m_preview, &QPushButton::clicked, this, &Tdebuthtm::preview);
 

@@ -5,6 +5,7 @@
 #include "platform/modals.h"
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
+#include "settings/supportfolders.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -201,7 +202,8 @@ Tmeta::Tmeta(QWidget *parent) : QDialog(parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_help, &QPushButton::clicked, this, [this] {
-        afficheaide(mainHelpPage(programDirectory(), QStringLiteral("meta")), this);
+        afficheaide(mainHelpPage(supportRoot(QStringLiteral("aide")), QStringLiteral("meta")),
+                    this);
     });
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -8,6 +8,7 @@
 #include "settings/languagefiles.h"
 #include "settings/programdir.h"
 #include "settings/settingsstore.h"
+#include "settings/systemlanguage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -98,8 +99,7 @@ QString cheminDialogue(const QString &option)
     } catch (const IoError &) {
         // No settings file: the default language file.
     }
-    return resolveLanguagePath(configure,
-                               programDirectory() + QStringLiteral("langue/francais.dlg"));
+    return resolveLanguagePath(configure, defaultLanguageFile(QStringLiteral("dlg")));
 }
 
 QHash<int, QString> textesAnalyse(const QString &fichierDialogue)

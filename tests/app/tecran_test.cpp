@@ -1,4 +1,3 @@
-#include <algorithm>
 #include "app/appstate.h"
 #include "app/startup.h"
 #include "app/tecran.h"
@@ -8,6 +7,7 @@
 #include "settings/settingsstore.h"
 #include "tests/support/scriptedmodals.h"
 #include "tests/support/tempprogramdir.h"
+#include <algorithm>
 
 #include <QAction>
 #include <QApplication>
@@ -204,6 +204,22 @@ TEST_F(MainWindow, CommandLineFileOpensOnceAsAnEmptyDocumentWhenMissing)
     openCommandLineFile(*tecran, {"brindel"});
     openCommandLineFile(*tecran, {"brindel", ""});
     EXPECT_EQ(tecran->editors().size(), 1);
+}
+
+TEST_F(MainWindow, EveryCommandLineArgumentOpensItsFile)
+{
+    auto tecran = start();
+    dir.writeBytes("un.htm", "<P>un</P>");
+    dir.writeBytes("deux.css", "p { }");
+    openCommandLineFile(
+        *tecran, {"brindel", dir.file("un.htm"), "", dir.file("deux.css"), dir.file("trois.txt")});
+    QStringList titles;
+    for (Tedition *editor : tecran->editors())
+        titles << editor->windowTitle();
+    titles.sort();
+    QStringList expected = {dir.file("un.htm"), dir.file("deux.css"), dir.file("trois.txt")};
+    expected.sort();
+    EXPECT_EQ(titles, expected);
 }
 
 TEST_F(MainWindow, EditorMenusReplaceTheMainMenusWhileAnEditorIsActive)
