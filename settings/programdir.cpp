@@ -58,7 +58,7 @@ ProgramFolders currentFolders()
         const QString user = userFolder();
         decided = chooseProgramFolders(installed, user, writableBeside(installed));
         if (decided.work != decided.data)
-            seedUserFolder(decided.work, decided.data);
+            prepareUserFolder(decided.work, decided.data);
     }
     decidedFor = key;
     return decided;
@@ -82,7 +82,7 @@ QString installedDataDirectory(const QString &executableDir)
     return withSlash(executableDir);
 }
 
-bool seedUserFolder(const QString &userFolder, const QString &installed)
+bool prepareUserFolder(const QString &userFolder, const QString &installed)
 {
     if (!QDir().mkpath(userFolder))
         return false;

@@ -2,8 +2,10 @@
 
 #include <QString>
 
-// The directory that holds the program's support files, with its trailing "/": the
-// directory of the executable, unless the environment variable BRINDEL_HOME names another.
+// The directory that holds the settings and work files, with its trailing "/": the folder
+// named by the environment variable BRINDEL_HOME when set; else the folder of the installed
+// data when the program may write there, the user's own folder otherwise
+// (settings/supportfolders.h).
 QString programDirectory();
 
 // Program directory + "brindel.sav".

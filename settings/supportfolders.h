@@ -33,7 +33,7 @@ QString installedDataDirectory(const QString &executableDir);
 
 // Gives `userFolder` the settings files it lacks, copied from `installed` (brindel.sav,
 // visualisateur.sav). Makes the folder. False when it cannot be made.
-bool seedUserFolder(const QString &userFolder, const QString &installed);
+bool prepareUserFolder(const QString &userFolder, const QString &installed);
 
 // The directory of the installed language files and help pages, trailing "/" (the same as
 // programDirectory() when the program writes beside its data).

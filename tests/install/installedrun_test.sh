@@ -2,7 +2,7 @@
 # An installed copy used by an ordinary user: installs the build into a fresh prefix, then,
 # as an unprivileged user on a virtual display, starts inst/bin/brindel twice. The first run
 # opens a page, previews it in the installed viewer, sets the window's size and quits; the
-# second run must open at that size. The user's settings go to their own folder, seeded from
+# second run must open at that size. The user's settings go to their own folder, made from
 # the installed defaults, and nothing under the prefix changes.
 #   installedrun_test.sh BUILD_DIR
 set -euo pipefail

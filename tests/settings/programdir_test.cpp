@@ -58,7 +58,7 @@ TEST(ProgramFolders, WritableInstalledFreshAndInstalledKnown)
         EXPECT_EQ(folders.work, c.work) << c.name;
         EXPECT_EQ(folders.data, installed) << c.name;
         if (folders.work != folders.data) {
-            ASSERT_TRUE(seedUserFolder(folders.work, folders.data)) << c.name;
+            ASSERT_TRUE(prepareUserFolder(folders.work, folders.data)) << c.name;
             EXPECT_EQ(read(user + "/visualisateur.sav"), "[fichier]=\r\n[drapeau]=0\r\n") << c.name;
         }
         EXPECT_EQ(read(user + "/brindel.sav"), c.userSettingsAfter) << c.name;
