@@ -6,7 +6,7 @@
 #include <QString>
 
 // Bytes of a file mapped at a time: the reading's memory, whatever the file's size.
-inline constexpr qsizetype kFenetreLecture = 1024 * 1024;
+inline constexpr qsizetype kFenetreLecture = 256 * 1024;
 
 // Analysis of a document file as the editor reads it (see textedocument.h), for the
 // command-line checker. The file is read twice in windows of kFenetreLecture bytes mapped one
