@@ -14,8 +14,40 @@
 #include "wizards/linkcommands.h"
 #include "wizards/wizardcommands.h"
 
+#include "settings/programdir.h"
+#include "settings/settingsstore.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+
+namespace
+{
+
+// A checkable item of the Format menu: choosing it has already toggled this window's mark,
+// which now says what the setting becomes. The setting is saved, then every editor window
+// takes the new mark and shows its text accordingly.
+void switchDisplayMark(Tedition &e, const QString &item, const QString &key)
+{
+    QAction *mark = e.command(item);
+    const bool on = mark && mark->isChecked();
+    try {
+        ecrireparametre(on ? QStringLiteral("1") : QStringLiteral("0"), key, settingsFile());
+    } catch (...) {
+        if (mark)
+            mark->setChecked(!on); // nothing changed: the mark says so too
+        throw;
+    }
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (auto *editor = qobject_cast<Tedition *>(widget)) {
+            if (QAction *other = editor->command(item))
+                other->setChecked(on);
+            editor->applyDisplayMarks();
+        }
+    }
+}
+
+} // namespace
 
 const Tedition::CommandTable &Tedition::commands()
 {
@@ -94,6 +126,12 @@ void addDocumentCommands(Tedition::CommandTable &t)
 
     // Format and ?
     t.insert(QStringLiteral("Policesdecaractres1"), [](Tedition &e) { e.chooseFont(); });
+    t.insert(QStringLiteral("Colorationsyntaxique1"), [](Tedition &e) {
+        switchDisplayMark(e, QStringLiteral("Colorationsyntaxique1"), QStringLiteral("coloration"));
+    });
+    t.insert(QStringLiteral("Numrosdeligne1"), [](Tedition &e) {
+        switchDisplayMark(e, QStringLiteral("Numrosdeligne1"), QStringLiteral("numeros"));
+    });
     t.insert(QStringLiteral("VisiterleSite1"), [](Tedition &e) { e.host().visitSiteCommand(); });
     t.insert(QStringLiteral("Mcrire1"), [](Tedition &e) { e.host().writeMailCommand(); });
     t.insert(QStringLiteral("Aproposde1"), [](Tedition &e) { e.host().aboutCommand(&e); });

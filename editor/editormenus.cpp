@@ -339,6 +339,8 @@ const Entry kMenuBar[] = {
 
     {0, "Format1", "Fo&rmat"},
     {1, "Policesdecaractres1", "&Polices de caractères"},
+    {1, "Colorationsyntaxique1", "&Coloration syntaxique", nullptr, true},
+    {1, "Numrosdeligne1", "&Numéros de ligne", nullptr, true},
 
     {0, "Aide1", "&?"},
     {1, "Aide2", "&Aide", "Ctrl+F1"},
@@ -489,6 +491,8 @@ const Caption kCaptions[] = {
     {721, "Visible1"},
     {800, "Format1"},
     {810, "Policesdecaractres1"},
+    {820, "Colorationsyntaxique1"},
+    {830, "Numrosdeligne1"},
     {900, "Aide1"},
     {910, "Aide2"},
     {910, "Aide3"},
@@ -625,15 +629,21 @@ std::optional<QString> Tedition_creationmenu(const EditorMenus &menus)
         failures.append(error.message());
     }
 
-    // Both marks are checked by design; only an explicit "0" clears them.
+    // Every mark is checked by design; only an explicit "0" clears it.
     try {
         const QString settings = settingsFile();
-        const bool barVisible = lireparametre(QStringLiteral("barrevisible"), settings) != u"0";
-        const bool autoTransform = lireparametre(QStringLiteral("auto"), settings) != u"0";
-        if (QAction *visible = menus.action(QStringLiteral("Visible1")))
-            visible->setChecked(barVisible);
-        if (QAction *transform = menus.action(QStringLiteral("Transformationautomatique1")))
-            transform->setChecked(autoTransform);
+        const std::pair<const char *, const char *> marks[] = {
+            {"Visible1", "barrevisible"},
+            {"Transformationautomatique1", "auto"},
+            {"Colorationsyntaxique1", "coloration"},
+            {"Numrosdeligne1", "numeros"},
+        };
+        QList<QPair<QAction *, bool>> states;
+        for (const auto &[item, key] : marks)
+            if (QAction *action = menus.action(QString::fromLatin1(item)))
+                states.append({action, lireparametre(QString::fromLatin1(key), settings) != u"0"});
+        for (const auto &[action, checked] : std::as_const(states))
+            action->setChecked(checked);
     } catch (const IoError &error) {
         failures.append(error.message());
     }

@@ -30,7 +30,8 @@ struct EditorMenus {
 EditorMenus buildEditorMenus(QWidget *owner);
 
 // Relabels the captions from the editor language file (texteMenu2) and sets the check marks
-// of `Visible1` and `Transformationautomatique1` from the settings file. When a file cannot
-// be read, the affected items keep their design captions or marks and the failure's message
-// is returned for the caller to show once.
+// of `Visible1`, `Transformationautomatique1`, `Colorationsyntaxique1` and `Numrosdeligne1`
+// from the settings file (only an explicit "0" clears a mark). When a file cannot be read,
+// the affected items keep their design captions or marks and the failure's message is
+// returned for the caller to show once.
 std::optional<QString> Tedition_creationmenu(const EditorMenus &menus);

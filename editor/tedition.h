@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/documentfile.h"
+#include "platform/editortextedit.h"
 
 #include <QHash>
 #include <QString>
@@ -132,12 +133,14 @@ private:
 public:
     // Commands of the file, edit and format menus (editor/editorcommands.cpp).
     void chooseFont();
+    // Colouring and line numbers of memo1 as the Format menu's two marks say.
+    void applyDisplayMarks();
     void copyOrCut(bool cut);
     void clearClipboard();
 
 private:
     EditorHost *m_host;
-    QPlainTextEdit *m_memo;
+    EditorTextEdit *m_memo;
     std::unique_ptr<PlainTextEditControl> m_control;
     QList<QMenu *> m_menus;
     QMenu *m_contextMenu = nullptr;

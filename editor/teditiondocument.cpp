@@ -71,6 +71,7 @@ void Tedition::FormCreate()
     });
     m_fileName.clear();
     applyFontFile();
+    applyDisplayMarks();
     m_control->setModified(false);
 }
 
@@ -87,6 +88,14 @@ void Tedition::applyFontFile()
     QPalette colours = m_memo->palette();
     colours.setColor(QPalette::Text, colour);
     m_memo->setPalette(colours);
+}
+
+void Tedition::applyDisplayMarks()
+{
+    if (const QAction *colouring = command(QStringLiteral("Colorationsyntaxique1")))
+        m_memo->setColouring(colouring->isChecked());
+    if (const QAction *numbers = command(QStringLiteral("Numrosdeligne1")))
+        m_memo->setLineNumbers(numbers->isChecked());
 }
 
 void Tedition::chooseFont()

@@ -316,6 +316,32 @@ TEST(Moteur, ReadsTheLinesOfAnEditorControl)
     EXPECT_EQ(r.colonne, 8);
 }
 
+// Columns count UTF-16 units, as the editor's positions do: a character beyond the Basic
+// Multilingual Plane takes two, and the caret put at a finding's column stands right after
+// the character judged.
+TEST(Moteur, ColumnsCountAsEditorPositions)
+{
+    const QString smile = QStringLiteral("\U0001F600");
+    struct Cas {
+        QString texte;
+        qsizetype colonne;
+    };
+    const Cas cas[] = {
+        {"<table>\r\n<tr><td>x</td></tr>\r\n" + smile + "</tabel>", 10},
+        {"<table>\r\n<tr><td>" + smile + "</td></tr>\r\n" + smile + smile + "</tabel>", 12},
+    };
+    for (const Cas &c : cas) {
+        MemoryEditorControl controle(c.texte);
+        SourceEditeur source(controle);
+        const ResultatAnalyse r = analysecode(source, {});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.ligne, 3);
+        EXPECT_EQ(r.colonne, c.colonne);
+        const int caret = controle.lineIndex(int(r.ligne) - 1) + int(r.colonne) - 1;
+        EXPECT_EQ(controle.text().mid(caret - 7, 7), "</tabel") << c.texte.toStdString();
+    }
+}
+
 TEST(Moteur, LineBreaksOfAFile)
 {
     // CR LF, LF and a lone CR each end a line; a break at the very end starts no line.

@@ -523,3 +523,36 @@ TYPED_TEST(EditorControlConformance, ParagraphLikeCharactersStayCharacters)
 }
 
 } // namespace
+
+// A character beyond the Basic Multilingual Plane is two UTF-16 units and takes two
+// positions, as it takes two columns in the code analyzer's findings.
+TYPED_TEST(EditorControlConformance, CharactersBeyondTheBasicPlaneTakeTwoPositions)
+{
+    EditorControl &c = this->control;
+    const QString smile = QStringLiteral("\U0001F600");
+    ASSERT_EQ(smile.size(), 2);
+    // "<p>" 0-2, smile 3-4, "</p>" 5-8, CR LF 9-10, "a" 11, smile 12-13, "b" 14.
+    this->load("<p>" + smile + "</p>\r\na" + smile + "b");
+    EXPECT_EQ(c.textLength(), 15);
+    EXPECT_EQ(c.lineIndex(1), 11);
+    EXPECT_EQ(c.line(1), "a" + smile + "b");
+    EXPECT_EQ(c.lineFromChar(14), 1);
+
+    c.setSelection(12, 2);
+    EXPECT_EQ(c.selectedText(), smile);
+    c.replaceSelection("xy");
+    EXPECT_EQ(c.text(), "<p>" + smile + "</p>\r\naxyb");
+    EXPECT_EQ(c.selStart(), 14);
+
+    EXPECT_EQ(c.find("</P>", 0), 5);
+    EXPECT_EQ(c.find(smile, 0), 3);
+
+    c.setSelection(5, 0);
+    this->harness.type('z');
+    EXPECT_EQ(c.line(0), "<p>" + smile + "z</p>");
+    EXPECT_EQ(c.selStart(), 6);
+    c.undo();
+    c.undo();
+    EXPECT_EQ(c.text(), "<p>" + smile + "</p>\r\na" + smile + "b");
+    EXPECT_FALSE(c.isModified());
+}

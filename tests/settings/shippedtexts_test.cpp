@@ -155,4 +155,11 @@ TEST(ShippedTexts, SettingsFileHoldsEveryKey)
     EXPECT_EQ(lireparametre("drapeau", kData + "visualisateur.sav"), "0");
 }
 
+TEST(ShippedTexts, ColouringAndLineNumbersAreOnByDefault)
+{
+    const QString file = kData + QStringLiteral("brindel.sav");
+    EXPECT_EQ(lireparametre("coloration", file), "1");
+    EXPECT_EQ(lireparametre("numeros", file), "1");
+}
+
 } // namespace
