@@ -1,10 +1,11 @@
-// Loads generated HTML documents into the editor control over the real text widget and
+// Loads generated HTML documents (benchpage.h) into the editor control over the real text widget and
 // prints what the editor does on every keystroke and command:
 //   load      read + decode + set into the widget (and, apart, the first layout and paint)
 //   status    one status-bar refresh: caret line, column and text length
 //   insert    one simple insertion of a short tag at the start, middle and end
 // Usage: editor_bench [size in MB ...]   (default 1 5 20); runs offscreen.
 #include "bench/benchclock.h"
+#include "bench/editor/benchpage.h"
 #include "platform/documentfile.h"
 #include "platform/editortextedit.h"
 #include "platform/plaintexteditcontrol.h"
@@ -22,30 +23,6 @@
 
 namespace
 {
-
-// An HTML page of about `megabytes` MB: UTF-8 with accents, CR LF line ends, lines of
-// varied length as a hand-written page has.
-QByteArray generatePage(int megabytes)
-{
-    const qsizetype target = qsizetype(megabytes) * 1024 * 1024;
-    static const char *const kLines[] = {
-        "<TABLE BORDER=\"1\" WIDTH=\"100%\">",
-        "  <TR><TD ALIGN=\"center\">Cellule numéro %1</TD><TD>Données é è à ç</TD></TR>",
-        "<P>Voici un paragraphe d'exemple, assez long pour qu'il soit coupé à l'écran lorsque la "
-        "fenêtre est étroite : le texte continue encore un peu, ligne %1.</P>",
-        "<A HREF=\"pages/page%1.htm\">Lien vers la page %1</A><BR>",
-        "",
-        "</TABLE>",
-    };
-    QByteArray page("<HTML>\r\n<HEAD><TITLE>Banc d'essai</TITLE></HEAD>\r\n<BODY>\r\n");
-    page.reserve(target + 1024);
-    for (int i = 0; page.size() < target; ++i) {
-        page += QByteArray(kLines[i % 6]).replace("%1", QByteArray::number(i));
-        page += "\r\n";
-    }
-    page += "</BODY>\r\n</HTML>\r\n";
-    return page;
-}
 
 double microseconds(qint64 nanoseconds, int count)
 {
@@ -139,7 +116,7 @@ int main(int argc, char **argv)
         const QString path = dir.filePath(QStringLiteral("page%1.htm").arg(megabytes));
         {
             QFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || file.write(generatePage(megabytes)) < 0) {
+            if (!file.open(QIODevice::WriteOnly) || file.write(benchPage(megabytes)) < 0) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
                 return 1;
             }
