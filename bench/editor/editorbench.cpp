@@ -1,5 +1,5 @@
-// Loads generated HTML documents (benchpage.h) into the editor control over the real text widget and
-// prints what the editor does on every keystroke and command:
+// Loads generated HTML documents (benchpage.h) into the editor control over the real text
+// widget and prints what the editor does on every keystroke and command:
 //   load      read + decode + set into the widget (and, apart, the first layout and paint)
 //   status    one status-bar refresh: caret line, column and text length
 //   insert    one simple insertion of a short tag at the start, middle and end
