@@ -64,6 +64,9 @@ private:
     int m_blockCount = 1;
 };
 
+// How long typing must pause before the caret's pair is searched for again, in ms.
+constexpr int kTypingPause = 150;
+
 // How many blocks the search for a tag's partner walks before it gives up, so that a
 // caret move stays quick in a long document.
 constexpr int kMatchBlockLimit = 3000;
@@ -130,13 +133,19 @@ EditorTextEdit::EditorTextEdit(QWidget *parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_matchTimer->setSingleShot(true);
-    m_matchTimer->setInterval(0);
     connect(m_matchTimer, &QTimer::timeout, this, [this] { refreshSelections(); });
     connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { updateMargin(); });
     connect(this, &QPlainTextEdit::updateRequest, this,
             [this](const QRect &rect, int dy) { updateLineNumberArea(rect, dy); });
-    connect(this, &QPlainTextEdit::cursorPositionChanged, m_matchTimer,
-            qOverload<>(&QTimer::start));
+    // A caret moved by the user gets its line and pair marked at once. While the user types,
+    // the search for the pair (which may walk thousands of lines) waits until typing pauses,
+    // so that a keystroke costs no more than the text widget's own work.
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this] { m_textJustChanged = true; });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        m_matchTimer->start(m_textJustChanged ? kTypingPause : 0);
+        m_textJustChanged = false;
+    });
     followPalette();
     updateMargin();
     refreshSelections();

@@ -53,6 +53,7 @@ private:
     HtmlHighlighter *m_highlighter;
     LineNumberArea *m_lineNumberArea;
     QTimer *m_matchTimer;
+    bool m_textJustChanged = false;
     bool m_lineNumbers = true;
     int m_marginDigits = 0;
     QList<std::pair<int, int>> m_matched;

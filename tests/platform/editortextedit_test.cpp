@@ -5,6 +5,7 @@
 #include "platform/plaintexteditcontrol.h"
 
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -137,6 +138,28 @@ TEST_F(EditorTextEditTest, ColouringAndNumbersCanBeSwitchedOff)
     // The margin widens with the number of digits of the line count.
     load(manyLines(5, "a"));
     EXPECT_LT(edit.lineNumberAreaWidth(), width);
+}
+
+TEST_F(EditorTextEditTest, PairFollowsACaretMoveAtOnceAndTypingOncePaused)
+{
+    load("<div>ab</div>");
+    QCoreApplication::processEvents();
+    QTextCursor cursor = edit.textCursor();
+    cursor.setPosition(7);
+    edit.setTextCursor(cursor);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit.extraSelections().size(), 3) << "a moved caret: line and pair at once";
+
+    // A space typed just after "<div>" leaves the caret outside any tag: the pair goes once
+    // typing has paused, not within the keystroke's own events.
+    cursor.setPosition(5);
+    edit.setTextCursor(cursor);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(edit.extraSelections().size(), 3);
+    QTest::keyClick(&edit, Qt::Key_Space);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit.extraSelections().size(), 3);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return edit.extraSelections().size() == 1; }, 2000));
 }
 
 TEST_F(EditorTextEditTest, HighlightsThePairAtTheCaret)
