@@ -140,8 +140,7 @@ EditorTextEdit::EditorTextEdit(QWidget *parent)
     // A caret moved by the user gets its line and pair marked at once. While the user types,
     // the search for the pair (which may walk thousands of lines) waits until typing pauses,
     // so that a keystroke costs no more than the text widget's own work.
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this] { m_textJustChanged = true; });
+    connect(document(), &QTextDocument::contentsChange, this, [this] { m_textJustChanged = true; });
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         m_matchTimer->start(m_textJustChanged ? kTypingPause : 0);
         m_textJustChanged = false;
