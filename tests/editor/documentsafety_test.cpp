@@ -4,7 +4,7 @@
 #include "platform/documentfile.h"
 #include "platform/editorcontrol.h"
 #include "platform/ioerror.h"
-#include "tests/editor/fakehost.h"
+#include "tests/editor/editorwindowtest.h"
 #include "tests/support/scriptedmodals.h"
 #include "tests/support/tempprogramdir.h"
 #include "tests/support/unprivileged.h"
@@ -25,20 +25,9 @@
 namespace
 {
 
-class DocumentSafety : public ::testing::Test
+class DocumentSafety : public EditorWindowTest
 {
 protected:
-    TempProgramDir dir;
-    ScriptedModals answers;
-    ScopedModals scoped{answers};
-    FakeHost host;
-
-    std::unique_ptr<Tedition> open(const QString &name)
-    {
-        auto editor = std::make_unique<Tedition>(&host);
-        editor->openFile(dir.file(name));
-        return editor;
-    }
     static void type(Tedition &editor, const QString &text)
     {
         editor.control().setSelection(editor.control().textLength(), 0);

@@ -2,7 +2,7 @@
 #include "editor/tedition.h"
 #include "platform/editorcontrol.h"
 #include "settings/languagefiles.h"
-#include "tests/editor/fakehost.h"
+#include "tests/editor/editorwindowtest.h"
 #include "tests/support/scriptedmodals.h"
 #include "tests/support/tempprogramdir.h"
 
@@ -21,18 +21,13 @@
 namespace
 {
 
-class EditorWindow : public ::testing::Test
+class EditorWindow : public EditorWindowTest
 {
 protected:
-    TempProgramDir dir;
-    ScriptedModals answers;
-    ScopedModals scoped{answers};
-    FakeHost host;
-
+    // The window on `name`, shown.
     std::unique_ptr<Tedition> open(const QString &name)
     {
-        auto editor = std::make_unique<Tedition>(&host);
-        editor->openFile(dir.file(name));
+        auto editor = EditorWindowTest::open(name);
         editor->resize(400, 300);
         editor->show();
         return editor;
