@@ -1,6 +1,7 @@
 #include "analyzer/analyseur.h"
 
 #include "analyzer/dictionnaire.h"
+#include "analyzer/memoireverdicts.h"
 #include "analyzer/recherche.h"
 #include "analyzer/textedocument.h"
 #include "analyzer/tpile.h"
@@ -12,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace
 {
@@ -230,44 +232,36 @@ private:
         if (m_mot.empty())
             return;
         const std::string_view cle = preparecle(m_mot, m_tamponCle);
-        const auto [v, paire, seule] = dictionnaire::classe(cle);
+        const Verdict &verdict = m_memoire.juge(cle, ligneCourante());
+        const auto [v, paire, seule] = verdict.classement;
         if (!paire && v != 1 && !seule)
             enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
         if (paire) {
-            empile(m_mot);
+            empile(m_mot, verdict.ligne);
             m_videCourant = false;
         }
         if (seule) {
             m_videCourant = true;
             m_nomVide = m_mot;
-            m_cleVide = cle;
+            m_ligneVide = verdict.ligne;
         }
-        if (v != 1)
+        if (v != 1 || verdict.permis)
             return;
-        if (m_videCourant) {
-            if (!dictionnaire::attributpermis(cle, m_cleVide)) {
-                if (m_env.information)
-                    m_env.information(U::texte(m_nomVide));
-                enregistre(codes::kNonPermis, m_mot, i);
-            }
-        } else if (!dictionnaire::attributpermis(cle, cleSommet())) {
-            enregistre(codes::kNonPermis, m_mot, i);
-        }
+        if (m_videCourant && m_env.information)
+            m_env.information(U::texte(m_nomVide));
+        enregistre(codes::kNonPermis, m_mot, i);
     }
 
     // The last word of a tag, at the character before its ">".
     void procedureT(qsizetype i)
     {
         const std::string_view cle = preparecle(m_mot, m_tamponCle);
-        const auto [v, paire, seule] = dictionnaire::classe(cle);
+        const Verdict &verdict = m_memoire.juge(cle, ligneCourante());
+        const auto [v, paire, seule] = verdict.classement;
         if (!paire && v != 1 && !seule)
             enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
-        if (v == 1) {
-            const std::string_view element =
-                m_videCourant ? std::string_view(m_cleVide) : cleSommet();
-            if (!dictionnaire::attributpermis(cle, element))
-                enregistre(codes::kNonPermis, m_mot, i);
-        }
+        if (v == 1 && !verdict.permis)
+            enregistre(codes::kNonPermis, m_mot, i);
         if (m_mot.empty())
             return;
         m_videCourant = false;
@@ -291,7 +285,7 @@ private:
                 enregistre(codes::kFermeture, sommet, i);
             }
         } else if (!seule && v != 1 && paire) {
-            empile(m_mot);
+            empile(m_mot, verdict.ligne);
         }
     }
 
@@ -301,8 +295,9 @@ private:
     {
         // At most two key bytes per unit: a UTF-8 lead byte of four bytes gives two. Valid
         // UTF-8 never gives more key bytes than it has bytes, but the bytes are not trusted.
-        if (tampon.size() < 2 * mot.size())
-            tampon.resize(2 * mot.size());
+        // The verdict memory reads a few bytes past the key.
+        if (tampon.size() < 2 * mot.size() + MemoireVerdicts::kMarge)
+            tampon.resize(2 * mot.size() + MemoireVerdicts::kMarge);
         char *const debut = tampon.data();
         char *sortie = debut;
         const Unit *p = mot.data();
@@ -322,28 +317,27 @@ private:
         return std::string_view(debut, std::size_t(sortie - debut));
     }
 
-    // The key of the top name; the empty key when nothing is open, which every attribute is
-    // allowed on.
-    std::string_view cleSommet()
+    // The row of the element whose attributes are being read: the empty element just named,
+    // else the top of the stack (nothing open: every attribute is allowed).
+    int ligneCourante() const
     {
-        // Kept from one attribute to the next: the stack changes far less often than it is read.
-        if (!m_cleSommetAJour) {
-            m_cleSommet = preparecle(m_pile.sommet(), m_tamponSommet);
-            m_cleSommetAJour = true;
-        }
-        return m_cleSommet;
+        if (m_videCourant)
+            return m_ligneVide;
+        return m_lignesPile.empty() ? dictionnaire::kToutPermis : m_lignesPile.back();
     }
 
-    void empile(Vue nom)
+    // The stack of open names, with the row of each beside it.
+    void empile(Vue nom, int ligne)
     {
         m_pile.empiler(nom);
-        m_cleSommetAJour = false;
+        m_lignesPile.push_back(ligne);
     }
 
     void depile()
     {
         m_pile.depiler();
-        m_cleSommetAJour = false;
+        if (!m_lignesPile.empty())
+            m_lignesPile.pop_back();
     }
 
     static bool egauxSansCasse(Vue a, Vue b)
@@ -411,14 +405,13 @@ private:
     Construct m_construct = Construct::Aucune;
     bool m_guillemets = false; // inside a quoted value; changed only by quotes inside tags
     std::basic_string<Unit> m_mot;
-    std::string m_tamponCle; // holds the key of the current word
-    std::string m_tamponSommet;
-    std::string_view m_cleSommet;  // in m_tamponSommet
-    bool m_cleSommetAJour = false; // m_cleSommet is the key of the stack's top name
-    bool m_videCourant = false;    // an empty element's attributes are being read
+    std::string m_tamponCle;    // holds the key of the current word
+    bool m_videCourant = false; // an empty element's attributes are being read
     std::basic_string<Unit> m_nomVide;
-    std::string m_cleVide;
+    int m_ligneVide = dictionnaire::kToutPermis;
+    MemoireVerdicts m_memoire;
     Tpile<Unit> m_pile;
+    std::vector<int> m_lignesPile;
     qsizetype m_ouvertures = 0;
     qsizetype m_fermetures = 0;
 

@@ -350,13 +350,6 @@ struct Tables {
     const std::vector<Verification> verifications = verificationsDe(listePrefixes); // by index
     const std::vector<Element> lignes = construitElements();
     const TableMots elements{vues(lignes, [](const Element &e) { return e.first; })};
-
-    // The attribute names of an element's row, or nullptr when the element has no row.
-    const AttributsPropres *attributsDe(std::string_view element) const
-    {
-        const int indice = elements.indice(element);
-        return indice < 0 ? nullptr : &lignes[std::size_t(indice)].second;
-    }
 };
 
 // Building the tables stays out of line, so that the lookups' frequent calls of tables() are
@@ -530,12 +523,22 @@ Classement classe(std::string_view w)
     return {verifieSansEgal(w), liste == 1, liste == 2};
 }
 
+int ligneElement(std::string_view e)
+{
+    const int indice = tables().elements.indice(e);
+    return indice < 0 ? kToutPermis : indice;
+}
+
+bool attributpermis(std::string_view a, int ligne)
+{
+    if (ligne == kToutPermis || contientUniversel(a))
+        return true;
+    return tables().lignes[std::size_t(ligne)].second.unDansLeMot(a);
+}
+
 bool attributpermis(std::string_view a, std::string_view e)
 {
-    if (contientUniversel(a))
-        return true;
-    const AttributsPropres *attributs = tables().attributsDe(e);
-    return !attributs || attributs->unDansLeMot(a);
+    return attributpermis(a, ligneElement(e));
 }
 
 } // namespace dictionnaire

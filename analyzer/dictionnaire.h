@@ -57,6 +57,13 @@ bool baliseseule(std::string_view key);
 int verifieattribut(std::string_view key);
 bool attributpermis(std::string_view attributeKey, std::string_view elementKey);
 
+// The same check with the element given by its row of the element table, so that a caller
+// judging many attributes of one element looks the element up once. kToutPermis stands for an
+// element without a row, the empty key included: every attribute is allowed on it.
+inline constexpr int kToutPermis = -1;
+int ligneElement(std::string_view elementKey);
+bool attributpermis(std::string_view attributeKey, int ligne);
+
 // The three answers about one word at once: verifieattribut, balisepaire and baliseseule.
 struct Classement {
     int verification;
