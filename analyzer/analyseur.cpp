@@ -8,6 +8,7 @@
 #include "platform/cp1252.h"
 
 #include <array>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,7 @@ namespace
 struct UnitesUtf16 {
     using Unit = char16_t;
     static constexpr bool kLargeurFixe = true;
+    static constexpr bool kCoupures = false; // each line comes alone
     static int largeur(Unit) { return 1; }
     static QString texte(std::u16string_view v)
     {
@@ -34,6 +36,7 @@ struct UnitesUtf16 {
 struct Unites1252 {
     using Unit = char;
     static constexpr bool kLargeurFixe = true;
+    static constexpr bool kCoupures = true; // lines come together, with their line breaks
     static int largeur(Unit) { return 1; }
     static QString texte(std::string_view v)
     {
@@ -44,6 +47,7 @@ struct Unites1252 {
 struct UnitesUtf8 {
     using Unit = char;
     static constexpr bool kLargeurFixe = false;
+    static constexpr bool kCoupures = true;
     // UTF-16 code units of the character a byte starts: none for a continuation byte, two for
     // the lead byte of a four-byte sequence.
     static int largeur(Unit u)
@@ -72,45 +76,78 @@ template <class U> class Moteur
     using Vue = std::basic_string_view<Unit>;
 
 public:
-    explicit Moteur(const EnvironnementAnalyse &environnement) : m_env(environnement) {}
+    explicit Moteur(const EnvironnementAnalyse &environnement) : m_env(environnement)
+    {
+        // The verdict memory reads whole words from the word buffer: its room is allocated.
+        m_mot.reserve(MemoireVerdicts::kRoom / sizeof(Unit) + 8);
+    }
 
-    // Scans one line; false once a finding is recorded.
-    bool analyseLigne(const Unit *d, qsizetype n, qsizetype indexLigne)
+    // Scans text that starts at the start of a line: with line breaks (CR LF, LF or a lone
+    // CR) in it when the units are bytes, one line or the start of one otherwise. False once a
+    // finding is recorded. The last line need not end with a line break: finLigne() ends it.
+    bool analyse(const Unit *d, qsizetype n)
     {
         m_d = d;
         m_n = n;
-        m_indexLigne = indexLigne;
+        m_debutMot = -1; // a word begun earlier lies in other text
+        m_debut = 0;
         m_indexCompte = 0;
         m_compte = 0;
+        m_ligneTerminee = false;
         qsizetype i = 0;
         while (i < n) {
             if (m_construct != Construct::Balise) {
                 // Outside a tag only "<", "-" and "?" can change anything.
-                i = recherche::premier<'<', '-', '?'>(d, i, n);
+                if constexpr (U::kCoupures)
+                    i = recherche::premier<'<', '-', '?', '\r', '\n'>(d, i, n);
+                else
+                    i = recherche::premier<'<', '-', '?'>(d, i, n);
                 if (i == n)
                     break;
             } else {
-                // Inside a tag, the run of characters that only step A concerns goes into the
-                // word at once: up to the next quote, space or "<", or up to the character
-                // before a ">" (a ">" first in the run is an ordinary character).
-                qsizetype fin = recherche::premier<'"', ' ', '<', '>'>(d, i, n);
-                if (fin == i && d[i] == '>')
-                    fin = recherche::premier<'"', ' ', '<', '>'>(d, i + 1, n);
-                if (fin < n && d[fin] == '>')
-                    --fin;
+                // The run goes into the word at once; the character that ends it is handled
+                // here, as the next run would begin with it.
+                const qsizetype fin = finDuMot(i);
                 if (fin > i) {
-                    m_mot.append(d + i, std::size_t(fin - i));
+                    ajouteAuMot(i, fin);
                     i = fin;
+                    if (i == n)
+                        break;
+                }
+            }
+            if constexpr (U::kCoupures) {
+                if (d[i] == '\r' || d[i] == '\n') {
+                    i = coupure(i);
                     continue;
                 }
             }
-            etapes(i);
+            if (!etapesCourantes(i))
+                etapes(i);
             if (m_trouve)
                 return false;
             ++i;
         }
         return true;
     }
+
+    // Ends the line that the text scanned last ends with, when no line break ends it.
+    void finLigne()
+    {
+        ++m_indexLigne;
+        m_debutTerminee = m_debut;
+        m_finTerminee = m_n;
+        m_ligneTerminee = true;
+    }
+
+    // The last line ended in the text scanned last, as indexes into it; false when none.
+    bool derniereLigneTerminee(qsizetype &debut, qsizetype &fin) const
+    {
+        debut = m_debutTerminee;
+        fin = m_finTerminee;
+        return m_ligneTerminee;
+    }
+
+    qsizetype lignesTerminees() const { return m_indexLigne; }
 
     // The result, given the number of lines and the length of the last line in UTF-16 units.
     ResultatAnalyse resultat(qsizetype nombreLignes, qsizetype longueurDerniere) const
@@ -145,6 +182,114 @@ private:
     // What the scan is inside. The in-tag flag is set exactly while the construct is a tag.
     enum class Construct { Aucune, Balise, Commentaire, Traitement };
 
+    // Inside a tag, the run of characters from i that only step A concerns, where A only
+    // appends them to the word: up to the next space outside quotes, "<", ">" or line break,
+    // quotes included (each toggles the quoted state), but never the character before a ">",
+    // which ends the tag, nor a ">" that the scan has reached with no character before it.
+    // Returns the end of the run; the quoted state is that at its end.
+    qsizetype finDuMot(qsizetype i)
+    {
+        const Unit *d = m_d;
+        const qsizetype n = m_n;
+        qsizetype fin = i;
+        for (;;) {
+            fin = m_guillemets ? arretEntreGuillemets(fin) : arretDansBalise(fin);
+            if (fin == n)
+                return n;
+            const Unit c = d[fin];
+            if (c == '>') {
+                if (fin == i) {
+                    ++fin; // an ordinary character here
+                    continue;
+                }
+                return fin - 1;
+            }
+            if (c == '"' && !(fin + 1 < n && d[fin + 1] == '>')) {
+                m_guillemets = !m_guillemets;
+                ++fin;
+                continue;
+            }
+            return fin;
+        }
+    }
+
+    qsizetype arretDansBalise(qsizetype i) const
+    {
+        if constexpr (U::kCoupures)
+            return recherche::premier<'"', ' ', '<', '>', '\r', '\n'>(m_d, i, m_n);
+        else
+            return recherche::premier<'"', ' ', '<', '>'>(m_d, i, m_n);
+    }
+
+    qsizetype arretEntreGuillemets(qsizetype i) const
+    {
+        if constexpr (U::kCoupures)
+            return recherche::premier<'"', '<', '>', '\r', '\n'>(m_d, i, m_n);
+        else
+            return recherche::premier<'"', '<', '>'>(m_d, i, m_n);
+    }
+
+    // The line break at i ends the current line; returns the start of the next one.
+    qsizetype coupure(qsizetype i)
+    {
+        m_debutTerminee = m_debut;
+        m_finTerminee = i;
+        m_ligneTerminee = true;
+        ++m_indexLigne;
+        if (m_d[i] == '\r' && i + 1 < m_n && m_d[i + 1] == '\n')
+            ++i;
+        m_debut = i + 1;
+        m_indexCompte = m_debut;
+        m_compte = 0;
+        return m_debut;
+    }
+
+    // The steps for the three commonest characters the scan stops at, when no step but those
+    // taken here concerns them: a tag's start, a space ending a word, the last character of a
+    // tag. False, with nothing done, for any other character.
+    bool etapesCourantes(qsizetype i)
+    {
+        const Unit c = m_d[i];
+        const Unit suivant = i + 1 < m_n ? m_d[i + 1] : Unit(0);
+        if (m_construct == Construct::Aucune) {
+            if (c != '<' || suivant == '!' || suivant == '?' || suivant == '>')
+                return false;
+            m_construct = Construct::Balise;
+            ++m_ouvertures;
+            return true;
+        }
+        if (m_construct != Construct::Balise || c == '<' || c == '-')
+            return false;
+        if (suivant != '>') {
+            if (c != ' ' || m_guillemets)
+                return false;
+            procedureS(i);
+            m_mot.clear();
+            return true;
+        }
+        etapeMot(i);
+        procedureT(i);
+        m_mot.clear();
+        m_construct = Construct::Aucune;
+        ++m_fermetures;
+        return true;
+    }
+
+    // Step A, inside a tag: word gathering.
+    void etapeMot(qsizetype i)
+    {
+        const Unit c = m_d[i];
+        if (c == '"') {
+            m_guillemets = !m_guillemets;
+            ajouteAuMot(i, i + 1);
+        } else if (c != ' ' || m_guillemets) {
+            ajouteAuMot(i, i + 1);
+        } else {
+            procedureS(i);
+            m_mot.clear();
+        }
+    }
+
     // The scan steps for the character at index i, in order; each sees the changes of the
     // steps before it, and all of them run even after one records a finding.
     void etapes(qsizetype i)
@@ -153,20 +298,11 @@ private:
         const Unit c = d[i];
         const Unit suivant = i + 1 < m_n ? d[i + 1] : Unit(0);
         const Unit apres = i + 2 < m_n ? d[i + 2] : Unit(0);
-        const Unit avant = i > 0 ? d[i - 1] : Unit(0);
+        const Unit avant = i > m_debut ? d[i - 1] : Unit(0);
 
         // A. Word gathering.
-        if (m_construct == Construct::Balise) {
-            if (c == '"') {
-                m_guillemets = !m_guillemets;
-                m_mot.push_back(c);
-            } else if (c != ' ' || m_guillemets) {
-                m_mot.push_back(c);
-            } else {
-                procedureS(i);
-                m_mot.clear();
-            }
-        }
+        if (m_construct == Construct::Balise)
+            etapeMot(i);
 
         if (c == '<') {
             // B. Tag start, also inside a tag (a second opening).
@@ -231,8 +367,7 @@ private:
     {
         if (m_mot.empty())
             return;
-        const std::string_view cle = preparecle(m_mot, m_tamponCle);
-        const Verdict &verdict = m_memoire.juge(cle, ligneCourante());
+        const Verdict verdict = juge();
         const auto [v, paire, seule] = verdict.classement;
         if (!paire && v != 1 && !seule)
             enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
@@ -255,8 +390,7 @@ private:
     // The last word of a tag, at the character before its ">".
     void procedureT(qsizetype i)
     {
-        const std::string_view cle = preparecle(m_mot, m_tamponCle);
-        const Verdict &verdict = m_memoire.juge(cle, ligneCourante());
+        const Verdict verdict = juge();
         const auto [v, paire, seule] = verdict.classement;
         if (!paire && v != 1 && !seule)
             enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
@@ -295,9 +429,8 @@ private:
     {
         // At most two key bytes per unit: a UTF-8 lead byte of four bytes gives two. Valid
         // UTF-8 never gives more key bytes than it has bytes, but the bytes are not trusted.
-        // The verdict memory reads a few bytes past the key.
-        if (tampon.size() < 2 * mot.size() + MemoireVerdicts::kMarge)
-            tampon.resize(2 * mot.size() + MemoireVerdicts::kMarge);
+        if (tampon.size() < 2 * mot.size())
+            tampon.resize(2 * mot.size());
         char *const debut = tampon.data();
         char *sortie = debut;
         const Unit *p = mot.data();
@@ -315,6 +448,29 @@ private:
             }
         }
         return std::string_view(debut, std::size_t(sortie - debut));
+    }
+
+    // Appends the units [debut, fin) of the text to the word, noting whether the word still
+    // lies in one piece in the text.
+    void ajouteAuMot(qsizetype debut, qsizetype fin)
+    {
+        if (m_mot.empty())
+            m_debutMot = debut;
+        else if (m_debutMot >= 0 && m_debutMot + qsizetype(m_mot.size()) != debut)
+            m_debutMot = -1;
+        m_mot.append(m_d + debut, std::size_t(fin - debut));
+    }
+
+    // What the dictionary says of the current word, for the element being read. The word is
+    // read where it lies in the text when it can be: reading back the bytes just written to
+    // the word buffer would wait for those writes to complete.
+    Verdict juge()
+    {
+        constexpr qsizetype kLus = qsizetype(MemoireVerdicts::kRoom / sizeof(Unit));
+        const Unit *mot =
+            m_debutMot >= 0 && m_debutMot + kLus <= m_n ? m_d + m_debutMot : m_mot.data();
+        return m_memoire.juge(mot, m_mot.size() * sizeof(Unit), ligneCourante(),
+                              [this] { return preparecle(m_mot, m_tamponCle); });
     }
 
     // The row of the element whose attributes are being read: the empty element just named,
@@ -357,7 +513,7 @@ private:
     qsizetype position(qsizetype i)
     {
         if constexpr (U::kLargeurFixe) {
-            return i + 1;
+            return i - m_debut + 1;
         } else {
             for (; m_indexCompte <= i; ++m_indexCompte)
                 m_compte += U::largeur(m_d[m_indexCompte]);
@@ -394,12 +550,18 @@ private:
     const EnvironnementAnalyse &m_env;
     std::array<std::optional<QString>, 4> m_textes; // 5023 to 5026
 
-    // The line being scanned.
+    // The text being scanned.
     const Unit *m_d = nullptr;
+    qsizetype m_debutMot = -1; // where the word lies whole in the text, or -1
     qsizetype m_n = 0;
-    qsizetype m_indexLigne = 0;
-    qsizetype m_indexCompte = 0; // UTF-8 positions: units counted so far in this line
-    qsizetype m_compte = 0;
+    qsizetype m_debut = 0;       // start of the current line in it
+    qsizetype m_indexLigne = 0;  // 0-based index of the current line in the document
+    qsizetype m_indexCompte = 0; // UTF-8 positions: index up to which units are counted
+    qsizetype m_compte = 0;      // units counted from the line start up to m_indexCompte
+    // The last line ended in the text.
+    bool m_ligneTerminee = false;
+    qsizetype m_debutTerminee = 0;
+    qsizetype m_finTerminee = 0;
 
     // Scan state.
     Construct m_construct = Construct::Aucune;
@@ -467,80 +629,90 @@ public:
                 i = 1;
             m_crEnAttente = false;
         }
-        while (i < n) {
-            qsizetype fin = recherche::premier<'\r', '\n'>(d, i, n);
-            if (fin == n)
-                break;
-            if (!ligne(d + i, fin - i))
+        if (!m_reste.empty()) {
+            // The end of the line cut by the end of the last piece.
+            const qsizetype fin = recherche::premier<'\r', '\n'>(d, i, n);
+            m_reste.append(d + i, std::size_t(fin - i));
+            if (fin == n && !dernier)
+                return true;
+            const bool suite = ligneSansCoupure(m_reste.data(), qsizetype(m_reste.size()));
+            m_reste.clear();
+            if (!suite)
                 return false;
-            if (d[fin] == '\r') {
-                if (fin + 1 < n && d[fin + 1] == '\n')
-                    ++fin;
-                else if (fin + 1 == n && !dernier)
-                    m_crEnAttente = true;
-            }
-            i = fin + 1;
+            i = fin == n ? n : apresCoupure(d, fin, n, dernier);
         }
-        if (dernier) {
-            // The last line, when no line break ends the text.
-            if (i < n || !m_reste.empty())
-                ligne(d + i, n - i);
-        } else if (i < n) {
-            m_reste.append(d + i, std::size_t(n - i));
+        // The complete lines of the piece, scanned where they lie.
+        const qsizetype fin = apresDerniereCoupure(d, i, n);
+        if (fin > i) {
+            if (d[fin - 1] == '\r' && fin == n && !dernier)
+                m_crEnAttente = true;
+            m_trouve = !m_moteur.analyse(d + i, fin - i);
+            if (m_trouve)
+                return false;
+            qsizetype debut = 0;
+            qsizetype finLigne = 0;
+            if (m_moteur.derniereLigneTerminee(debut, finLigne))
+                m_longueurDerniere = Moteur<U>::longueur(d + i + debut, finLigne - debut);
+            i = fin;
         }
-        mesureDerniere();
+        // The last line, when no line break ends the text, or the start of a line that the
+        // next piece ends.
+        if (i < n) {
+            if (dernier)
+                ligneSansCoupure(d + i, n - i);
+            else
+                m_reste.assign(d + i, std::size_t(n - i));
+        }
         return !m_trouve;
     }
 
     ResultatAnalyse resultat() const override
     {
-        return m_moteur.resultat(m_nombre, m_longueurDerniere);
+        return m_moteur.resultat(m_moteur.lignesTerminees(), m_longueurDerniere);
     }
 
 private:
-    // One line: the bytes given, after the start of the line kept from earlier pieces.
-    bool ligne(const char *d, qsizetype n)
+    // Scans a whole line that no line break ends.
+    bool ligneSansCoupure(const char *d, qsizetype n)
     {
-        const bool rassemblee = !m_reste.empty();
-        if (rassemblee) {
-            m_reste.append(d, std::size_t(n));
-            d = m_reste.data();
-            n = qsizetype(m_reste.size());
-        }
-        m_trouve = !m_moteur.analyseLigne(d, n, m_nombre);
+        m_trouve = !m_moteur.analyse(d, n);
         if (!m_trouve) {
-            ++m_nombre;
-            // Only the last line's length is ever reported: counting the UTF-16 units of
-            // every line would cost a second look at every byte. A line lying in the piece is
-            // measured when the piece is done; a gathered one now, before its buffer is reused.
-            if (rassemblee) {
-                m_longueurDerniere = Moteur<U>::longueur(d, n);
-                m_derniere = nullptr;
-            } else {
-                m_derniere = d;
-                m_tailleDerniere = n;
-            }
+            m_moteur.finLigne();
+            m_longueurDerniere = Moteur<U>::longueur(d, n);
         }
-        m_reste.clear();
         return !m_trouve;
     }
 
-    // The length of the last line scanned in the current piece, while its bytes are there.
-    void mesureDerniere()
+    // The index just after the last line break in [debut, n), or debut when there is none.
+    static qsizetype apresDerniereCoupure(const char *d, qsizetype debut, qsizetype n)
     {
-        if (m_derniere) {
-            m_longueurDerniere = Moteur<U>::longueur(m_derniere, m_tailleDerniere);
-            m_derniere = nullptr;
+        const char *p = d + debut;
+        const std::size_t taille = std::size_t(n - debut);
+        const void *lf = memrchr(p, '\n', taille);
+        // A CR can only be the last line break after the last LF.
+        const char *apresLf = lf ? static_cast<const char *>(lf) + 1 : p;
+        const void *cr = memrchr(apresLf, '\r', std::size_t(p + taille - apresLf));
+        const char *derniere = cr ? static_cast<const char *>(cr) : (lf ? apresLf - 1 : nullptr);
+        return derniere ? qsizetype(derniere - d) + 1 : debut;
+    }
+
+    // The index after the line break at `fin`, noting a CR that may be the first half of a
+    // CR LF cut by the end of the piece.
+    qsizetype apresCoupure(const char *d, qsizetype fin, qsizetype n, bool dernier)
+    {
+        if (d[fin] == '\r') {
+            if (fin + 1 < n && d[fin + 1] == '\n')
+                return fin + 2;
+            if (fin + 1 == n && !dernier)
+                m_crEnAttente = true;
         }
+        return fin + 1;
     }
 
     Moteur<U> m_moteur;
     std::string m_reste;
-    const char *m_derniere = nullptr; // the last line scanned in the piece, not yet measured
-    qsizetype m_tailleDerniere = 0;
     bool m_crEnAttente = false;
     bool m_trouve = false;
-    qsizetype m_nombre = 0;
     qsizetype m_longueurDerniere = 0;
 };
 
@@ -553,8 +725,9 @@ ResultatAnalyse analysecode(SourceLignes &lignes, const EnvironnementAnalyse &en
     qsizetype longueurDerniere = 0;
     for (qsizetype index = 0; index < nombre; ++index) {
         const QStringView ligne = lignes.ligne(index);
-        if (!moteur.analyseLigne(ligne.utf16(), ligne.size(), index))
+        if (!moteur.analyse(ligne.utf16(), ligne.size()))
             break;
+        moteur.finLigne();
         longueurDerniere = ligne.size();
     }
     return moteur.resultat(nombre, longueurDerniere);

@@ -69,4 +69,22 @@ inline qsizetype premier(const Unit *d, qsizetype debut, qsizetype fin)
     return fin;
 }
 
+// Index of the first byte of [debut, fin) outside ASCII, or fin.
+inline qsizetype premierHorsAscii(const char *d, qsizetype debut, qsizetype fin)
+{
+    qsizetype i = debut;
+#if defined(__SSE2__)
+    for (; i + 16 <= fin; i += 16) {
+        const __m128i bloc = _mm_loadu_si128(reinterpret_cast<const __m128i *>(d + i));
+        if (const unsigned masque = unsigned(_mm_movemask_epi8(bloc)))
+            return i + std::countr_zero(masque);
+    }
+#endif
+    for (; i < fin; ++i) {
+        if (std::uint8_t(d[i]) >= 0x80)
+            return i;
+    }
+    return fin;
+}
+
 } // namespace recherche

@@ -16,38 +16,20 @@ constexpr char kBom[] = "\xEF\xBB\xBF";
 
 void ControleEncodage::ajoute(QByteArrayView octets)
 {
-    const uchar *d = reinterpret_cast<const uchar *>(octets.data());
+    const char *d = octets.data();
     const qsizetype n = octets.size();
-    qsizetype i = 0;
+    qsizetype i = suite(d, 0, n);
     while (i < n && m_utf8) {
-        if (m_attendus > 0) {
-            // A continuation byte, within the range left for it.
-            if (d[i] < m_min || d[i] > m_max) {
-                m_utf8 = false;
-                return;
-            }
-            m_min = 0x80;
-            m_max = 0xBF;
-            --m_attendus;
-            ++i;
-            continue;
-        }
-        if (i + 8 <= n) {
-            quint64 bloc;
-            std::memcpy(&bloc, d + i, 8);
-            const quint64 hauts = bloc & 0x8080808080808080ull;
-            if (!hauts) {
-                i += 8;
-                continue;
-            }
-            // Straight to the first byte outside ASCII.
-            if constexpr (std::endian::native == std::endian::little)
-                i += std::countr_zero(hauts) / 8;
-        }
-        const uchar b = d[i++];
-        if (b < 0x80)
-            continue;
+        i = recherche::premierHorsAscii(d, i, n);
+        if (i == n)
+            return;
         m_ascii = false;
+        const uchar b = uchar(d[i]);
+        // A two-byte sequence, the most common by far, checked at once.
+        if (b >= 0xC2 && b <= 0xDF && i + 1 < n && (uchar(d[i + 1]) & 0xC0) == 0x80) {
+            i += 2;
+            continue;
+        }
         // Shortest forms only, no surrogates, nothing above U+10FFFF.
         if (b >= 0xC2 && b <= 0xDF) {
             m_attendus = 1;
@@ -61,8 +43,26 @@ void ControleEncodage::ajoute(QByteArrayView octets)
             m_max = b == 0xF4 ? 0x8F : 0xBF;
         } else {
             m_utf8 = false;
+            return;
         }
+        i = suite(d, i + 1, n);
     }
+}
+
+qsizetype ControleEncodage::suite(const char *d, qsizetype i, qsizetype n)
+{
+    for (; m_attendus > 0 && i < n; ++i) {
+        // A continuation byte, within the range left for it.
+        const uchar b = uchar(d[i]);
+        if (b < m_min || b > m_max) {
+            m_utf8 = false;
+            return n;
+        }
+        m_min = 0x80;
+        m_max = 0xBF;
+        --m_attendus;
+    }
+    return i;
 }
 
 EncodageDocument ControleEncodage::encodage() const

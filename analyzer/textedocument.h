@@ -21,6 +21,9 @@ public:
     bool utf8Valide() const { return m_utf8 && m_attendus == 0; }
 
 private:
+    // The continuation bytes still expected, from index i; the index after them.
+    qsizetype suite(const char *d, qsizetype i, qsizetype n);
+
     bool m_utf8 = true;  // valid UTF-8 so far
     bool m_ascii = true; // nothing outside ASCII so far
     int m_attendus = 0;  // continuation bytes still expected
