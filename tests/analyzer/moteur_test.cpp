@@ -116,6 +116,61 @@ TEST(Moteur, TagsAndAttributes)
         verifie(c);
 }
 
+// A run remembers its verdicts on words: each must stay the verdict for that word as written
+// and for the element it is read on.
+TEST(Moteur, EveryWordIsJudgedForItsOwnElement)
+{
+    const Cas cas[] = {
+        {"allowed on td, refused on b",
+         {"<td align=\"left\"><b align=\"left\">"},
+         3,
+         "align=\"left\"",
+         1,
+         33},
+        {"allowed on font, refused on p",
+         {"<font color=\"red\"><p color=\"red\">"},
+         3,
+         "color=\"red\"",
+         1,
+         33},
+        {"allowed on img, refused on br",
+         {"<img alt=\"x\" ><br alt=\"x\" >"},
+         3,
+         "alt=\"x\"",
+         1,
+         27,
+         {},
+         {"br"}},
+        {"same tag name in both cases", {"<TD><td></td></TD>"}, 0, "", 1, 19},
+        {"words of 24 bytes differing in their last",
+         {"<body bgcolor=\"mediumseagreen\"><body bgcolor=\"mediumseagreex\">"},
+         4,
+         "bgcolor=\"mediumseagreex\"",
+         1,
+         62},
+        {"longer words differing in their last",
+         {"<body bgcolor=\"mediumaquamarine\"><body bgcolor=\"mediumaquamarinx\">"},
+         4,
+         "bgcolor=\"mediumaquamarinx\"",
+         1,
+         66},
+        {"words over two lines that differ after the line break",
+         {"<td al", "ign=\"left\"><td al", "ign=\"lefx\">", "un texte assez long pour les lire"},
+         5,
+         "align=\"lefx\"",
+         3,
+         11},
+        {"one word over two lines, then on one",
+         {"<td al", "ign=\"left\"><b align=\"left\">"},
+         3,
+         "align=\"left\"",
+         2,
+         27},
+    };
+    for (const Cas &c : cas)
+        verifie(c);
+}
+
 TEST(Moteur, NothingOpenOnTheStack)
 {
     const Cas cas[] = {
