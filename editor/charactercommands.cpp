@@ -306,7 +306,10 @@ void reloadDocument(EditorControl &control, QPlainTextEdit &memo, const EncodedD
         // document straight from the encoded text, without a copy of its own; a line holding
         // a character that the document takes for a paragraph break goes through the control,
         // which keeps it a character of the line.
+        // The blocks are walked in order, so that each one's position follows from the one
+        // before instead of a lookup in the document's block tree.
         qsizetype at = 0;
+        int position = 0;
         for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
             qsizetype end = text.indexOf(QLatin1Char('\r'), at);
             if (end < 0)
@@ -318,12 +321,12 @@ void reloadDocument(EditorControl &control, QPlainTextEdit &memo, const EncodedD
                     control.setSelection(control.lineIndex(block.blockNumber()), length);
                     control.replaceSelection(line.toString());
                 } else {
-                    const int position = block.position();
                     cursor.setPosition(position);
                     cursor.setPosition(position + length, QTextCursor::KeepAnchor);
                     cursor.insertText(QString::fromRawData(line.data(), line.size()));
                 }
             }
+            position += block.length(); // as it is now, changed or not
             at = end + 2;
         }
     }

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace
@@ -258,22 +259,29 @@ void PlainTextEditControl::insertHeld(QTextCursor &cursor, QString text)
 QString PlainTextEditControl::exportText(QString raw, int documentPos, QStringView lineBreak) const
 {
     if (!m_holdsCharacters) {
-        // Copied once into a text of the final size: replacing in place would move the rest
-        // of a long text again for every few separators.
+        // Widened in place, from the end: each line moves once, and a long text needs no
+        // second buffer (a large block usually grows without being copied).
+        const qsizetype size = raw.size();
         const qsizetype breaks = QStringView(raw).count(QChar::ParagraphSeparator);
-        if (breaks == 0)
+        if (breaks == 0 || lineBreak.size() == 1) {
+            if (breaks != 0)
+                raw.replace(QChar::ParagraphSeparator, lineBreak.front());
             return raw;
-        QString text(raw.size() + breaks * (lineBreak.size() - 1), Qt::Uninitialized);
-        QChar *out = text.data();
-        const QStringView rest(raw);
-        qsizetype from = 0;
-        for (qsizetype at; (at = rest.indexOf(QChar::ParagraphSeparator, from)) >= 0;
-             from = at + 1) {
-            out = std::copy(raw.cbegin() + from, raw.cbegin() + at, out);
-            out = std::copy(lineBreak.cbegin(), lineBreak.cend(), out);
         }
-        std::copy(raw.cbegin() + from, raw.cend(), out);
-        return text;
+        const qsizetype widen = lineBreak.size() - 1;
+        raw.resize(size + breaks * widen);
+        QChar *data = raw.data();
+        qsizetype end = size; // the original text still to move lies in [0, end)
+        for (qsizetype moved = breaks; moved > 0; --moved) {
+            qsizetype at = end - 1;
+            while (data[at] != QChar::ParagraphSeparator)
+                --at;
+            std::memmove(data + at + 1 + moved * widen, data + at + 1,
+                         (end - at - 1) * sizeof(QChar));
+            std::copy(lineBreak.cbegin(), lineBreak.cend(), data + at + (moved - 1) * widen);
+            end = at;
+        }
+        return raw;
     }
     // Block separators become line breaks and held characters their originals, in one pass:
     // a restored U+2029 must not be taken for a separator.

@@ -341,6 +341,11 @@ TEST_F(CharacterCommands, EncodeAllRewritesTheDocumentInOneUndoStep)
         // A paragraph separator inside a changed line stays a character of that line.
         {"\xC3\xA9\xE2\x80\xA9\xC3\xA8\r\nz", "é\u2029è\r\nz", "&#233;\u2029&#232;\r\nz",
          "&#233;\xE2\x80\xA9&#232;\r\nz\r\n"},
+        // A changed line after one that goes through the control, then a run of changed
+        // lines ending on the last line.
+        {"\xC3\xA9\xE2\x80\xA9\r\n\xC3\xA0\r\nx\r\n\xC3\xA8|\r\n\xC2\xA7\xC3\xA7",
+         "é\u2029\r\nà\r\nx\r\nè|\r\n§ç", "&#233;\u2029\r\n&#224;\r\nx\r\n&#232;&#166;\r\n§&#231;",
+         "&#233;\xE2\x80\xA9\r\n&#224;\r\nx\r\n&#232;&#166;\r\n\xC2\xA7&#231;\r\n"},
         // Characters beyond the code page stay, and reach the work file intact in UTF-8.
         {"fl\xC3\xA8"
          "che \xE2\x86\x92 \xCE\xB1 \xC5\x93 \xF0\x9F\x98\x80",
@@ -374,6 +379,8 @@ TEST_F(CharacterCommands, EncodeAllRewritesTheDocumentInOneUndoStep)
 
         editor->control().undo();
         EXPECT_EQ(editor->control().text(), QString::fromUtf8(row.before)) << "one undo step";
+        editor->memo1()->redo();
+        EXPECT_EQ(editor->control().text(), QString::fromUtf8(row.after)) << "one redo step";
     }
 }
 

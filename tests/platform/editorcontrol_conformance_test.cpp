@@ -112,6 +112,8 @@ TYPED_TEST(EditorControlConformance, SetTextAcceptsEveryLineBreakStyle)
     EXPECT_EQ(c.text(), "a\r\nb\r\nc\r\nd\r\n\r\n");
     EXPECT_EQ(c.lineCount(), 6);
     EXPECT_EQ(c.line(5), QString()) << "a trailing break leaves an empty last line";
+    this->load("\n\r\r\nx\r\n");
+    EXPECT_EQ(c.text(), "\r\n\r\n\r\nx\r\n") << "leading and consecutive breaks";
     EXPECT_EQ(c.selStart(), 0);
     EXPECT_EQ(c.selLength(), 0);
 }
