@@ -270,13 +270,13 @@ EncodedDocument codecaracteres(const EditorControl &control, const QString &path
 // removed, changed or cut short in between is refused.
 void relireremplace(const QString &path, const EncodedDocument &written)
 {
-    QByteArray read;
+    bool same = false;
     try {
-        read = readWholeFile(path);
+        same = fileHolds(path, written.bytes);
     } catch (const IoError &error) {
         throw IoError(error.message() + QLatin1Char('\n') + unchanged());
     }
-    if (read != written.bytes)
+    if (!same)
         throw IoError(tr("Le fichier de travail %1 a été modifié avant d'être relu.\n%2")
                           .arg(path, unchanged()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Replaces a file by new content without ever leaving it half-written: the bytes go to
@@ -11,3 +12,7 @@ void writeFileAtomically(const QString &path, const QByteArray &content, const Q
 
 // Reads a whole file; throws IoError naming it when it is missing, a directory or unreadable.
 QByteArray readWholeFile(const QString &path);
+
+// Whether the file `path` holds exactly `expected`; throws IoError, as readWholeFile does,
+// when it cannot be read.
+bool fileHolds(const QString &path, QByteArrayView expected);
