@@ -686,6 +686,8 @@ private:
     // The index just after the last line break in [debut, n), or debut when there is none.
     static qsizetype apresDerniereCoupure(const char *d, qsizetype debut, qsizetype n)
     {
+        if (debut >= n)
+            return debut; // nothing to search, perhaps not even a buffer
         const char *p = d + debut;
         const std::size_t taille = std::size_t(n - debut);
         const void *lf = memrchr(p, '\n', taille);
