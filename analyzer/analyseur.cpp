@@ -372,7 +372,7 @@ private:
         if (!paire && v != 1 && !seule)
             enregistre(v == 0 ? codes::kMotInconnu : v, m_mot, i);
         if (paire) {
-            empile(m_mot, verdict.ligne);
+            m_pile.empiler(m_mot, verdict.ligne);
             m_videCourant = false;
         }
         if (seule) {
@@ -410,16 +410,16 @@ private:
             }
             const Vue sommet = m_pile.sommet();
             if (sommet == x) {
-                depile();
+                m_pile.depiler();
             } else if (egauxSansCasse(sommet, x)) {
                 avertissement(
                     QStringLiteral(" : %1 %2 %3").arg(U::texte(sommet), texte(5024), U::texte(x)));
-                depile();
+                m_pile.depiler();
             } else {
                 enregistre(codes::kFermeture, sommet, i);
             }
         } else if (!seule && v != 1 && paire) {
-            empile(m_mot, verdict.ligne);
+            m_pile.empiler(m_mot, verdict.ligne);
         }
     }
 
@@ -479,21 +479,7 @@ private:
     {
         if (m_videCourant)
             return m_ligneVide;
-        return m_lignesPile.empty() ? dictionnaire::kToutPermis : m_lignesPile.back();
-    }
-
-    // The stack of open names, with the row of each beside it.
-    void empile(Vue nom, int ligne)
-    {
-        m_pile.empiler(nom);
-        m_lignesPile.push_back(ligne);
-    }
-
-    void depile()
-    {
-        m_pile.depiler();
-        if (!m_lignesPile.empty())
-            m_lignesPile.pop_back();
+        return m_pile.donneeSommet(dictionnaire::kToutPermis);
     }
 
     static bool egauxSansCasse(Vue a, Vue b)
@@ -573,7 +559,6 @@ private:
     int m_ligneVide = dictionnaire::kToutPermis;
     MemoireVerdicts m_memoire;
     Tpile<Unit> m_pile;
-    std::vector<int> m_lignesPile;
     qsizetype m_ouvertures = 0;
     qsizetype m_fermetures = 0;
 
