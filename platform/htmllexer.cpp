@@ -130,6 +130,16 @@ int lexLine(QStringView line, int state, QList<Span> *spans)
     int raw = (state >> 4) & 0x3;
     const int n = int(line.size());
     int i = 0;
+    // The run from i through the first `terminator` as `kind`, or to the line's end when the
+    // line does not hold it; once the terminator is met the scan goes on in `after`.
+    const auto runThrough = [&](QStringView terminator, Kind kind, int after) {
+        const int end = int(line.indexOf(terminator, i));
+        const int stop = end < 0 ? n : end + int(terminator.size());
+        out.add(i, stop - i, kind);
+        i = stop;
+        if (end >= 0)
+            mode = after;
+    };
     while (i < n) {
         const QChar c = line[i];
         switch (mode) {
@@ -146,34 +156,18 @@ int lexLine(QStringView line, int state, QList<Span> *spans)
                 mode = Data;
             break;
         }
-        case InComment: {
-            const int end = int(line.indexOf(u"-->", i));
-            const int stop = end < 0 ? n : end + 3;
-            out.add(i, stop - i, Kind::Comment);
-            i = stop;
-            if (end >= 0)
-                mode = Data;
+        case InComment:
+            runThrough(u"-->", Kind::Comment, Data);
             break;
-        }
-        case InDeclaration: {
-            const int end = int(line.indexOf(u'>', i));
-            const int stop = end < 0 ? n : end + 1;
-            out.add(i, stop - i, Kind::Tag);
-            i = stop;
-            if (end >= 0)
-                mode = Data;
+        case InDeclaration:
+            runThrough(u">", Kind::Tag, Data);
             break;
-        }
         case InDoubleQuoted:
-        case InSingleQuoted: {
-            const int end = int(line.indexOf(mode == InDoubleQuoted ? u'"' : u'\'', i));
-            const int stop = end < 0 ? n : end + 1;
-            out.add(i, stop - i, Kind::AttributeValue);
-            i = stop;
-            if (end >= 0)
-                mode = InTag;
+            runThrough(u"\"", Kind::AttributeValue, InTag);
             break;
-        }
+        case InSingleQuoted:
+            runThrough(u"'", Kind::AttributeValue, InTag);
+            break;
         case AfterEquals:
             if (c.isSpace()) {
                 ++i;
